@@ -1,0 +1,15 @@
+# Copies the shipped data folder SRC into the program folder DST, keeping its layout.
+# A file already in DST is replaced only when the shipped one is newer.
+file(GLOB_RECURSE shipped RELATIVE ${SRC} ${SRC}/*)
+foreach(rel IN LISTS shipped)
+  if(rel STREQUAL "README.md")
+    continue()
+  endif()
+  set(from ${SRC}/${rel})
+  set(to ${DST}/${rel})
+  if(NOT EXISTS ${to} OR ${from} IS_NEWER_THAN ${to})
+    get_filename_component(dir ${to} DIRECTORY)
+    file(MAKE_DIRECTORY ${dir})
+    file(COPY_FILE ${from} ${to})
+  endif()
+endforeach()
