@@ -73,8 +73,7 @@ void usage(std::ostream& err) {
 
 } // namespace
 
-int executer_commande(const std::vector<std::string>& args, std::ostream& out,
-                      std::ostream& err) {
+int executer_commande(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::size_t i = 0;
     std::filesystem::path dossier;
     if (i < args.size() && args[i] == "--prog") {
@@ -91,8 +90,8 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out,
     }
     const std::string nom = args[i];
     Contexte c{dossier.empty() ? dossier_programme() : dossier,
-               std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()),
-               out, err};
+               std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), out,
+               err};
     static const std::map<std::string, int (*)(Contexte&)> commandes = {
         {"version", cmd_version},
         {"liste", cmd_liste},

@@ -7,7 +7,6 @@
 namespace ylkaz {
 
 // Runs `ylkaz ARGS…` (without the program name) and returns the exit status.
-int executer_commande(const std::vector<std::string>& args, std::ostream& out,
-                      std::ostream& err);
+int executer_commande(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace ylkaz

@@ -16,15 +16,19 @@ long jours_civils(long a, unsigned m, unsigned j) {
     return ere * 146097 + static_cast<long>(jde) - 719468;
 }
 
-constexpr long decalage_1899 = 25569; // 1970-01-01 as a day count since 1899-12-30
-constexpr double premier_jour = -693593.0;   // 01/01/0001
-constexpr double dernier_jour = 2958465.0;   // 31/12/9999
+constexpr long decalage_1899 = 25569;      // 1970-01-01 as a day count since 1899-12-30
+constexpr double premier_jour = -693593.0; // 01/01/0001
+constexpr double dernier_jour = 2958465.0; // 31/12/9999
 
-bool est_blanc(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool est_blanc(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 std::string_view sans_blancs(std::string_view s) {
-    while (!s.empty() && est_blanc(s.front())) s.remove_prefix(1);
-    while (!s.empty() && est_blanc(s.back())) s.remove_suffix(1);
+    while (!s.empty() && est_blanc(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && est_blanc(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 

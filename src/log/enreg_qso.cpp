@@ -21,12 +21,14 @@ std::string prendre_texte(const std::uint8_t* o, std::size_t pos, std::size_t ca
 
 void poser_double(TEnreg_QSO::Octets& o, std::size_t pos, double v) {
     auto bits = std::bit_cast<std::uint64_t>(v);
-    for (int i = 0; i < 8; ++i) o[pos + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        o[pos + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
 double prendre_double(const std::uint8_t* o, std::size_t pos) {
     std::uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(o[pos + i]) << (8 * i);
+    for (int i = 0; i < 8; ++i)
+        bits |= static_cast<std::uint64_t>(o[pos + i]) << (8 * i);
     return std::bit_cast<double>(bits);
 }
 

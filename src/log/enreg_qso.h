@@ -12,19 +12,19 @@ struct TEnreg_QSO {
     static constexpr std::size_t TAILLE = 112;
     using Octets = std::array<std::uint8_t, TAILLE>;
 
-    std::string operateur;    // capacity 10
-    std::string station;      // capacity 15
-    double date = 0.0;        // days since 30/12/1899
-    double heure = 0.0;       // fraction of a day
-    std::string bande;        // 4
-    std::string indicatif;    // 15
-    std::string rst_envoye;   // 3
-    std::string rst_recu;     // 3
+    std::string operateur;     // capacity 10
+    std::string station;       // capacity 15
+    double date = 0.0;         // days since 30/12/1899
+    double heure = 0.0;        // fraction of a day
+    std::string bande;         // 4
+    std::string indicatif;     // 15
+    std::string rst_envoye;    // 3
+    std::string rst_recu;      // 3
     std::string numero_membre; // 4
-    std::string categorie;    // 3
-    std::string nom;          // 15
-    std::string prefixe_pays; // 4
-    std::string champ_extra;  // 4
+    std::string categorie;     // 3
+    std::string nom;           // 15
+    std::string prefixe_pays;  // 4
+    std::string champ_extra;   // 4
 
     // Texts longer than their field are cut to the capacity; every byte that carries
     // nothing is zero.

@@ -8,7 +8,9 @@
 
 namespace ylkaz {
 
-Grille_log::Grille_log() : lignes_(2) { largeurs_.fill(LARGEUR_DEFAUT); }
+Grille_log::Grille_log() : lignes_(2) {
+    largeurs_.fill(LARGEUR_DEFAUT);
+}
 
 const std::string& Grille_log::cellule(int col, int row) const {
     assert(col >= 0 && col < COLONNES && row >= 0 && row < RowCount());
@@ -41,20 +43,24 @@ void Grille_log::selectionner(int col, int row) {
 }
 
 void Grille_log::vider_ligne(int row) {
-    for (int c = 0; c < COLONNES; ++c) set_cellule(c, row, {});
+    for (int c = 0; c < COLONNES; ++c)
+        set_cellule(c, row, {});
 }
 
 void Grille_log::copier_ligne(int de, int vers) {
-    for (int c = 0; c < COLONNES; ++c) set_cellule(c, vers, cellule(c, de));
+    for (int c = 0; c < COLONNES; ++c)
+        set_cellule(c, vers, cellule(c, de));
 }
 
 void Grille_log::Vider_grille() {
-    for (int r = 1; r < RowCount(); ++r) vider_ligne(r);
+    for (int r = 1; r < RowCount(); ++r)
+        vider_ligne(r);
     set_RowCount(2);
 }
 
 void Grille_log::renumeroter() {
-    for (int r = 1; r < RowCount(); ++r) set_cellule(colonne::numero, r, std::to_string(r));
+    for (int r = 1; r < RowCount(); ++r)
+        set_cellule(colonne::numero, r, std::to_string(r));
 }
 
 bool Grille_log::ligne_vide(int row) const {

@@ -16,7 +16,7 @@ constexpr int bande = 0, date = 1, heure = 2, indicatif = 3, rst_envoye = 4, num
 
 // Told of every change so that a view can follow the table.
 class ObservateurGrille {
-public:
+  public:
     virtual ~ObservateurGrille() = default;
     virtual void cellule_changee(int /*col*/, int /*row*/) {}
     virtual void lignes_vont_changer(int /*ancien*/, int /*nouveau*/) {}
@@ -26,7 +26,7 @@ public:
 };
 
 class Grille_log {
-public:
+  public:
     static constexpr int COLONNES = 15;
     static constexpr int LARGEUR_DEFAUT = 80;
     static constexpr int HAUTEUR_LIGNE_DEFAUT = 18;
@@ -69,7 +69,7 @@ public:
 
     void set_observateur(ObservateurGrille* o) { observateur_ = o; }
 
-private:
+  private:
     using Ligne = std::array<std::string, COLONNES>;
     std::vector<Ligne> lignes_;
     std::array<int, COLONNES> largeurs_;
@@ -81,7 +81,7 @@ private:
 
 // The band selector: five cells "80" to "10".
 class Grille_band {
-public:
+  public:
     static constexpr std::array<const char*, 5> BANDES = {"80", "40", "20", "15", "10"};
 
     explicit Grille_band(Grille_log& grille) : grille_(grille) {}
@@ -95,7 +95,7 @@ public:
     // Selection from the program: the selected column again does nothing.
     void selectionner(int colonne);
 
-private:
+  private:
     Grille_log& grille_;
     std::string bande_courante_;
     int colonne_bande_ = -1;

@@ -42,7 +42,8 @@ char octet_de(char32_t cp) {
 std::string cp1252_vers_utf8(std::string_view octets) {
     std::string s;
     s.reserve(octets.size() + octets.size() / 4);
-    for (char c : octets) ajouter_utf8(s, point_de_code(static_cast<unsigned char>(c)));
+    for (char c : octets)
+        ajouter_utf8(s, point_de_code(static_cast<unsigned char>(c)));
     return s;
 }
 

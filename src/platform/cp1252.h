@@ -14,6 +14,8 @@ std::string cp1252_vers_utf8(std::string_view octets);
 std::string utf8_vers_cp1252(std::string_view utf8);
 
 // The program's own fixed texts are written in UTF-8 in the sources.
-inline std::string cp1252(std::string_view utf8) { return utf8_vers_cp1252(utf8); }
+inline std::string cp1252(std::string_view utf8) {
+    return utf8_vers_cp1252(utf8);
+}
 
 } // namespace ylkaz

@@ -7,7 +7,7 @@ namespace ylkaz {
 // A failure from outside the program (file, network), carrying the text the operator
 // is shown, in Windows-1252.
 class Erreur : public std::runtime_error {
-public:
+  public:
     explicit Erreur(const std::string& texte) : std::runtime_error(texte) {}
 };
 

@@ -10,7 +10,7 @@ namespace ylkaz {
 enum class Fenetre { info, choix_fichier, main, infoCR };
 
 class Dialogues {
-public:
+  public:
     virtual ~Dialogues() = default;
     // A message box with an OK button; the text is Windows-1252.
     virtual void message(const std::string& texte) = 0;
@@ -27,7 +27,7 @@ public:
 
 // The main window's one-second tick.
 class Minuterie {
-public:
+  public:
     virtual ~Minuterie() = default;
     virtual void demarrer() = 0;
     virtual void arreter() = 0;
@@ -39,7 +39,7 @@ struct DateHeure {
 };
 
 class Horloge {
-public:
+  public:
     virtual ~Horloge() = default;
     virtual std::chrono::system_clock::time_point maintenant() const = 0;
     DateHeure utc() const;
@@ -48,7 +48,7 @@ public:
 
 // The system clock.
 class HorlogeSysteme : public Horloge {
-public:
+  public:
     std::chrono::system_clock::time_point maintenant() const override {
         return std::chrono::system_clock::now();
     }

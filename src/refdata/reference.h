@@ -34,7 +34,7 @@ struct ResultatsPays {
 };
 
 class Reference {
-public:
+  public:
     explicit Reference(const Dossiers& dossiers);
     ~Reference();
     Reference(const Reference&) = delete;
@@ -54,7 +54,7 @@ public:
     const ResultatsPays& Recherche_pays(std::string_view indicatif);
     const ResultatsPays& pays() const;
 
-private:
+  private:
     struct Impl;
     Impl* impl_;
 };

@@ -6,7 +6,7 @@
 namespace ylkaz::test {
 
 class DossierTemp {
-public:
+  public:
     DossierTemp();
     ~DossierTemp();
     DossierTemp(const DossierTemp&) = delete;
@@ -19,7 +19,7 @@ public:
     // The bytes of a file of this folder; empty when it does not exist.
     std::string lire(const std::string& nom) const;
 
-private:
+  private:
     std::filesystem::path chemin_;
 };
 

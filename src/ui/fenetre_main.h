@@ -1,0 +1,35 @@
+#pragma once
+// The main window: the entry bar with the band selector, the log table, the status line.
+#include "log/grille_log.h"
+
+#include <QLabel>
+#include <QMainWindow>
+
+namespace ylkaz::ui {
+
+class ModeleGrille;
+class VueGrilleLog;
+class VueBandes;
+
+class FenetreMain : public QMainWindow {
+    Q_OBJECT
+public:
+    FenetreMain(Grille_log& grille, Grille_band& bandes, QWidget* parent = nullptr);
+    ~FenetreMain() override;
+
+    VueGrilleLog& Grille_log_vue() { return *vue_; }
+    VueBandes& Grille_band_vue() { return *bandes_; }
+    QLabel& Label_nomfichier() { return *nomfichier_; }
+    QLabel& Label_his_continent() { return *continent_; }
+    QLabel& Label_score() { return *score_; }
+
+private:
+    ModeleGrille* modele_;
+    VueGrilleLog* vue_;
+    VueBandes* bandes_;
+    QLabel* nomfichier_;
+    QLabel* continent_;
+    QLabel* score_;
+};
+
+} // namespace ylkaz::ui
