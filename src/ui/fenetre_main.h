@@ -13,7 +13,7 @@ class VueBandes;
 
 class FenetreMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     FenetreMain(Grille_log& grille, Grille_band& bandes, QWidget* parent = nullptr);
     ~FenetreMain() override;
 
@@ -23,7 +23,7 @@ public:
     QLabel& Label_his_continent() { return *continent_; }
     QLabel& Label_score() { return *score_; }
 
-private:
+  private:
     ModeleGrille* modele_;
     VueGrilleLog* vue_;
     VueBandes* bandes_;

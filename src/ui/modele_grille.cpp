@@ -9,7 +9,9 @@ ModeleGrille::ModeleGrille(Grille_log& grille, QObject* parent)
     grille_.set_observateur(this);
 }
 
-ModeleGrille::~ModeleGrille() { grille_.set_observateur(nullptr); }
+ModeleGrille::~ModeleGrille() {
+    grille_.set_observateur(nullptr);
+}
 
 int ModeleGrille::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : grille_.RowCount() - 1;
@@ -65,8 +67,12 @@ void ModeleGrille::lignes_changees(int ancien, int nouveau) {
         endRemoveRows();
 }
 
-void ModeleGrille::selection_changee() { emit selectionChangee(); }
+void ModeleGrille::selection_changee() {
+    emit selectionChangee();
+}
 
-void ModeleGrille::apparence_changee() { emit apparenceChangee(); }
+void ModeleGrille::apparence_changee() {
+    emit apparenceChangee();
+}
 
 } // namespace ylkaz::ui

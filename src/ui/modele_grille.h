@@ -9,7 +9,7 @@ namespace ylkaz::ui {
 
 class ModeleGrille : public QAbstractTableModel, private ObservateurGrille {
     Q_OBJECT
-public:
+  public:
     explicit ModeleGrille(Grille_log& grille, QObject* parent = nullptr);
     ~ModeleGrille() override;
 
@@ -24,11 +24,11 @@ public:
     static int ligne_grille(const QModelIndex& i) { return i.row() + 1; }
     QModelIndex index_grille(int col, int row) const { return index(row - 1, col); }
 
-signals:
+  signals:
     void apparenceChangee();
     void selectionChangee();
 
-private:
+  private:
     void cellule_changee(int col, int row) override;
     void lignes_vont_changer(int ancien, int nouveau) override;
     void lignes_changees(int ancien, int nouveau) override;

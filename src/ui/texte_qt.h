@@ -11,6 +11,8 @@ inline QString qs(const std::string& cp1252_texte) {
     return QString::fromStdString(cp1252_vers_utf8(cp1252_texte));
 }
 
-inline std::string cp(const QString& texte) { return utf8_vers_cp1252(texte.toStdString()); }
+inline std::string cp(const QString& texte) {
+    return utf8_vers_cp1252(texte.toStdString());
+}
 
 } // namespace ylkaz::ui

@@ -47,6 +47,8 @@ void VueBandes::mousePressEvent(QMouseEvent* e) {
     }
 }
 
-void VueBandes::mouseReleaseEvent(QMouseEvent*) { emit relache(); }
+void VueBandes::mouseReleaseEvent(QMouseEvent*) {
+    emit relache();
+}
 
 } // namespace ylkaz::ui

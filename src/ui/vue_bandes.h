@@ -8,7 +8,7 @@ namespace ylkaz::ui {
 
 class VueBandes : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int LARGEUR_CELLULE = 30;
     static constexpr int HAUTEUR_CELLULE = 16;
 
@@ -16,16 +16,16 @@ public:
     QSize sizeHint() const override;
     QRect rectangle_cellule(int colonne) const;
 
-signals:
+  signals:
     // The mouse button was released over the selector: typing goes back to the log.
     void relache();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     Grille_band& bandes_;
 };
 

@@ -15,7 +15,7 @@ inline const QColor CREME(255, 251, 240);
 
 class DelegueGrille : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -24,16 +24,16 @@ public:
 // Titles centred, their top 2 pixels below the top of the section.
 class EnteteGrille : public QHeaderView {
     Q_OBJECT
-public:
+  public:
     explicit EnteteGrille(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
 
-protected:
+  protected:
     void paintSection(QPainter* p, const QRect& rect, int section) const override;
 };
 
 class VueGrilleLog : public QTableView {
     Q_OBJECT
-public:
+  public:
     VueGrilleLog(ModeleGrille& modele, QWidget* parent = nullptr);
 
     ModeleGrille& modele() { return modele_; }
@@ -44,7 +44,7 @@ public:
     // Applies the core table's widths, font size and row height.
     void appliquer_apparence();
 
-private:
+  private:
     void suivre_selection();
     ModeleGrille& modele_;
 };

@@ -34,9 +34,10 @@ TEST(OutilListe, PrintsEveryRowTabSeparatedInUtf8) {
     entete.station = "F4XYZ";
     Grille_log g;
     g.set_RowCount(3);
-    const char* l1[15] = {"40", "12/03/2021", "13:07", "F4ABC", "599", "1", "579", "",
-                          "YL", "H\xE9l\xE8ne", "123", "F", "", "", ""};
-    for (int c = 0; c < 15; ++c) g.set_cellule(c, 1, l1[c]);
+    const char* l1[15] = {"40", "12/03/2021",   "13:07", "F4ABC", "599", "1", "579", "",
+                          "YL", "H\xE9l\xE8ne", "123",   "F",     "",    "",  ""};
+    for (int c = 0; c < 15; ++c)
+        g.set_cellule(c, 1, l1[c]);
     const std::string fichier = octets(entete) + octets(g.ligne_vers_enreg(1, "F4XYZ", "F4XYZ"));
     const auto p = d.ecrire("Files/test.YL", fichier);
 
@@ -69,7 +70,8 @@ TEST(OutilListe, TheBuiltProgramRunsAsACommand) {
     ASSERT_NE(p, nullptr);
     char buf[256];
     std::string sortie;
-    while (std::fgets(buf, sizeof buf, p)) sortie += buf;
+    while (std::fgets(buf, sizeof buf, p))
+        sortie += buf;
     ::pclose(p);
     EXPECT_EQ(sortie, "6.0.0.0\nrc=0\n");
 }

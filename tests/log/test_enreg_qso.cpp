@@ -20,21 +20,24 @@ struct Attendu {
     void texte(std::size_t pos, std::size_t capacite, const std::string& t) {
         ASSERT_LE(t.size(), capacite);
         o[pos] = static_cast<std::uint8_t>(t.size());
-        for (std::size_t i = 0; i < t.size(); ++i) o[pos + 1 + i] = static_cast<std::uint8_t>(t[i]);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            o[pos + 1 + i] = static_cast<std::uint8_t>(t[i]);
     }
     void reel(std::size_t pos, double v) {
         std::uint64_t b;
         std::memcpy(&b, &v, 8);
-        for (int i = 0; i < 8; ++i) o[pos + i] = static_cast<std::uint8_t>(b >> (8 * i));
+        for (int i = 0; i < 8; ++i)
+            o[pos + i] = static_cast<std::uint8_t>(b >> (8 * i));
     }
 };
 
 Grille_log grille_avec_un_qso() {
     Grille_log g;
-    const char* cellules[15] = {"40",  "12/03/2021", "13:07", "F4ABC", "599",
-                                "1",   "579",        "X1",    "YL",    "MARIE",
+    const char* cellules[15] = {"40",  "12/03/2021", "13:07", "F4ABC",      "599",
+                                "1",   "579",        "X1",    "YL",         "MARIE",
                                 "123", "F",          "2",     " - M - - -", ""};
-    for (int c = 0; c < 15; ++c) g.set_cellule(c, 1, cellules[c]);
+    for (int c = 0; c < 15; ++c)
+        g.set_cellule(c, 1, cellules[c]);
     return g;
 }
 
@@ -112,7 +115,8 @@ TEST(EnregQso, HostileRecordNeverCrashesAndGivesEmptyCells) {
 
     for (double d : {std::numeric_limits<double>::infinity(), -1e300, 1e300, 3e6})
         EXPECT_EQ(ecrire_date(d), "") << d;
-    for (double t : {-0.1, 1.0, 5.0, std::nan("")}) EXPECT_EQ(ecrire_heure(t), "") << t;
+    for (double t : {-0.1, 1.0, 5.0, std::nan("")})
+        EXPECT_EQ(ecrire_heure(t), "") << t;
 }
 
 TEST(EnregQso, ZeroLengthCallsignIsABlankRow) {

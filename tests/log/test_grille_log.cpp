@@ -10,7 +10,8 @@ TEST(GrilleLog, FreshLogHasTitlesAndOneEntryRow) {
     EXPECT_EQ(g.RowCount(), 2);
     EXPECT_EQ(g.cellule(colonne::numero, 1), "1");
     EXPECT_EQ(g.ligne_saisie(), 1);
-    for (int c = 0; c < Grille_log::COLONNES; ++c) EXPECT_EQ(g.largeur_colonne(c), 80);
+    for (int c = 0; c < Grille_log::COLONNES; ++c)
+        EXPECT_EQ(g.largeur_colonne(c), 80);
 }
 
 TEST(GrilleLog, RowCountNeverBelowTwoAndViderGrilleClears) {
@@ -35,12 +36,14 @@ TEST(GrilleLog, RenumberingAndRowCopies) {
     g.set_cellule(colonne::numero, 2, "7");
     g.set_cellule(colonne::indicatif, 1, "F4ABC");
     g.renumeroter();
-    for (int r = 1; r < 4; ++r) EXPECT_EQ(g.cellule(colonne::numero, r), std::to_string(r));
+    for (int r = 1; r < 4; ++r)
+        EXPECT_EQ(g.cellule(colonne::numero, r), std::to_string(r));
     g.copier_ligne(1, 3);
     EXPECT_EQ(g.cellule(colonne::indicatif, 3), "F4ABC");
     EXPECT_EQ(g.cellule(colonne::numero, 3), "1");
     g.vider_ligne(1);
-    for (int c = 0; c < Grille_log::COLONNES; ++c) EXPECT_EQ(g.cellule(c, 1), "");
+    for (int c = 0; c < Grille_log::COLONNES; ++c)
+        EXPECT_EQ(g.cellule(c, 1), "");
 }
 
 TEST(GrilleLog, BlankRowsAreCallsignsOfBlanksOnly) {

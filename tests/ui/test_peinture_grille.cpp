@@ -22,7 +22,7 @@ class TestPeintureGrille : public QObject {
         return img.pixelColor(p);
     }
 
-private slots:
+  private slots:
     void rowColoursDependOnRowAndColumnOnly() {
         Grille_log g;
         Grille_band b(g);
