@@ -1,0 +1,7 @@
+#include "app/form_main.h"
+
+namespace ylkaz {
+
+Form_main::Form_main(ylkaz::Grille_log& grille) : Fenetre(GEOMETRIE_DEFAUT), Grille_log(grille) {}
+
+} // namespace ylkaz
