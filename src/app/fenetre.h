@@ -9,7 +9,7 @@
 namespace ylkaz {
 
 class Fenetre {
-public:
+  public:
     const Geometrie& geometrie() const { return geometrie_; }
     void set_geometrie(const Geometrie& g) {
         if (g == geometrie_) return;
@@ -21,7 +21,7 @@ public:
     // Called once after a change, when the handlers it ran are done.
     std::function<void()> sur_changement;
 
-protected:
+  protected:
     explicit Fenetre(const Geometrie& g) : geometrie_(g) {}
     ~Fenetre() = default;
     Fenetre(const Fenetre&) = delete;
@@ -30,7 +30,7 @@ protected:
     // One change, or a change and the changes its handlers make: the notice goes out
     // when the outermost one ends, and only if something changed.
     class Lot {
-    public:
+      public:
         explicit Lot(Fenetre& f) : f_(f) { ++f_.profondeur_; }
         ~Lot() {
             if (--f_.profondeur_ == 0 && std::exchange(f_.change_, false) && f_.sur_changement)
@@ -40,11 +40,11 @@ protected:
         Lot& operator=(const Lot&) = delete;
         void change() { f_.change_ = true; }
 
-    private:
+      private:
         Fenetre& f_;
     };
 
-private:
+  private:
     Geometrie geometrie_;
     int profondeur_ = 0;
     bool change_ = false;

@@ -6,7 +6,7 @@
 namespace ylkaz {
 
 class Form_main : public Fenetre {
-public:
+  public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{510, 240, 950, 600};
 
     explicit Form_main(ylkaz::Grille_log& grille);

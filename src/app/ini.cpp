@@ -11,11 +11,15 @@ namespace ylkaz {
 
 namespace {
 
-bool blanc(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool blanc(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 std::string_view sans_blancs(std::string_view s) {
-    while (!s.empty() && blanc(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blanc(s.back())) s.remove_suffix(1);
+    while (!s.empty() && blanc(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blanc(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -24,11 +28,16 @@ unsigned char majuscule(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
     switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
+    case 0x9A:
+        return 0x8A;
+    case 0x9C:
+        return 0x8C;
+    case 0x9E:
+        return 0x8E;
+    case 0xFF:
+        return 0x9F;
+    default:
+        return c;
     }
 }
 
@@ -178,7 +187,8 @@ void Ini::modifier(std::string_view section, std::string_view cle, std::string_v
 
 std::string Ini::octets() const {
     std::size_t taille = 0;
-    for (const auto& l : lignes_) taille += l.size() + 2;
+    for (const auto& l : lignes_)
+        taille += l.size() + 2;
     std::string o;
     o.reserve(taille);
     for (const auto& l : lignes_) {

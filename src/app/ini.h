@@ -20,7 +20,7 @@ std::optional<int> entier_ini(std::string_view valeur);
 
 // The lines of one INI file, in memory.
 class Ini {
-public:
+  public:
     Ini() = default;
     explicit Ini(std::string_view octets);
 
@@ -39,14 +39,14 @@ public:
     // Every line followed by CR LF.
     std::string octets() const;
 
-private:
+  private:
     std::vector<std::string> lignes_;
 };
 
 // An INI file on disk. The file is read once when the object is made (a missing or
 // unreadable file reads as empty); each write replaces the whole file at once.
 class FichierIni {
-public:
+  public:
     explicit FichierIni(std::filesystem::path p);
 
     const std::filesystem::path& chemin_fichier() const { return chemin_; }
@@ -67,7 +67,7 @@ public:
     void ecrire_texte(std::string_view section, std::string_view cle, std::string_view valeur);
     void ecrire_entier(std::string_view section, std::string_view cle, int valeur);
 
-private:
+  private:
     std::filesystem::path chemin_;
     Ini ini_;
 };

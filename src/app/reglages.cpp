@@ -28,7 +28,9 @@ std::array<GroupeFenetre, 4> groupes(const Reglages& r) {
              {"F5", r.Form_infoCR, Form_infoCR::GEOMETRIE_DEFAUT}}};
 }
 
-std::string cle(const char* prefixe, char suffixe) { return std::string(prefixe) + suffixe; }
+std::string cle(const char* prefixe, char suffixe) {
+    return std::string(prefixe) + suffixe;
+}
 
 std::string avant_premier_point(const std::string& nom) {
     const auto point = nom.find('.');
@@ -46,7 +48,9 @@ std::filesystem::path fichier_reglages(const Dossiers& dossiers) {
     return fichier_sans_casse(chemin(dossiers.CHEMIN_PROG), NOM_FICHIER_INI);
 }
 
-std::string texte_org() { return "YL_KAZ, Version: " + Version_exe() + "--- XX0XX / KAZ 17"; }
+std::string texte_org() {
+    return "YL_KAZ, Version: " + Version_exe() + "--- XX0XX / KAZ 17";
+}
 
 void Charge_ini(const Reglages& r) {
     const FichierIni ini(fichier_reglages(r.dossiers));
@@ -104,9 +108,9 @@ void Charge_ini(const Reglages& r) {
     info.set_Edit_email(ini.lire_texte("OP", "email", ""));
 
     for (int c = 0; c < Grille_log::COLONNES; ++c)
-        r.Grille_log.set_largeur_colonne(
-            c, ini.lire_entier("Grille_log", "ColWidth" + std::to_string(c),
-                               Grille_log::LARGEUR_DEFAUT));
+        r.Grille_log.set_largeur_colonne(c, ini.lire_entier("Grille_log",
+                                                            "ColWidth" + std::to_string(c),
+                                                            Grille_log::LARGEUR_DEFAUT));
     r.Grille_log.set_RowCount(2);
 
     r.LNG = ini.lire_entier("Langue", "LNG", 1);

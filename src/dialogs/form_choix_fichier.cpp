@@ -11,7 +11,9 @@ void Form_choix_fichier::changer(std::string& champ, std::string texte) {
     lot.change();
 }
 
-void Form_choix_fichier::set_Edit_chemin(std::string t) { changer(Edit_chemin_, std::move(t)); }
+void Form_choix_fichier::set_Edit_chemin(std::string t) {
+    changer(Edit_chemin_, std::move(t));
+}
 void Form_choix_fichier::set_Edit_nom_fichier(std::string t) {
     changer(Edit_nom_fichier_, std::move(t));
 }

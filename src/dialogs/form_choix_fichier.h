@@ -7,7 +7,7 @@
 namespace ylkaz {
 
 class Form_choix_fichier : public Fenetre {
-public:
+  public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
 
     Form_choix_fichier();
@@ -17,7 +17,7 @@ public:
     const std::string& Edit_nom_fichier() const { return Edit_nom_fichier_; }
     void set_Edit_nom_fichier(std::string texte);
 
-private:
+  private:
     void changer(std::string& champ, std::string texte);
 
     std::string Edit_chemin_, Edit_nom_fichier_;

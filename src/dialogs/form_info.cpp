@@ -22,21 +22,39 @@ void Form_info::cocher(bool& bouton, bool& autre, bool coche, void (Form_info::*
     (this->*handler)();
 }
 
-void Form_info::set_Edit_op(std::string t) { changer(Edit_op_, std::move(t), &Form_info::Edit_opChange); }
+void Form_info::set_Edit_op(std::string t) {
+    changer(Edit_op_, std::move(t), &Form_info::Edit_opChange);
+}
 void Form_info::set_Edit_station(std::string t) {
     changer(Edit_station_, std::move(t), &Form_info::Edit_stationChange);
 }
-void Form_info::set_Edit_NKAZ(std::string t) { changer(Edit_NKAZ_, std::move(t)); }
-void Form_info::set_Edit_nom(std::string t) { changer(Edit_nom_, std::move(t)); }
-void Form_info::set_Edit_AD1(std::string t) { changer(Edit_AD1_, std::move(t)); }
-void Form_info::set_Edit_ad2(std::string t) { changer(Edit_ad2_, std::move(t)); }
-void Form_info::set_Edit_ad3(std::string t) { changer(Edit_ad3_, std::move(t)); }
+void Form_info::set_Edit_NKAZ(std::string t) {
+    changer(Edit_NKAZ_, std::move(t));
+}
+void Form_info::set_Edit_nom(std::string t) {
+    changer(Edit_nom_, std::move(t));
+}
+void Form_info::set_Edit_AD1(std::string t) {
+    changer(Edit_AD1_, std::move(t));
+}
+void Form_info::set_Edit_ad2(std::string t) {
+    changer(Edit_ad2_, std::move(t));
+}
+void Form_info::set_Edit_ad3(std::string t) {
+    changer(Edit_ad3_, std::move(t));
+}
 void Form_info::set_Edit_email(std::string t) {
     changer(Edit_email_, std::move(t), &Form_info::Edit_emailChange);
 }
-void Form_info::set_Edit_smtp(std::string t) { changer(Edit_smtp_, std::move(t)); }
-void Form_info::set_Edit_port(std::string t) { changer(Edit_port_, std::move(t)); }
-void Form_info::set_ComboBox_Category(std::string t) { changer(ComboBox_Category_, std::move(t)); }
+void Form_info::set_Edit_smtp(std::string t) {
+    changer(Edit_smtp_, std::move(t));
+}
+void Form_info::set_Edit_port(std::string t) {
+    changer(Edit_port_, std::move(t));
+}
+void Form_info::set_ComboBox_Category(std::string t) {
+    changer(ComboBox_Category_, std::move(t));
+}
 
 void Form_info::set_RadioButton1(bool coche) {
     cocher(RadioButton1_, RadioButton2_, coche, &Form_info::RadioButton1Click);

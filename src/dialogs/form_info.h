@@ -8,7 +8,7 @@
 namespace ylkaz {
 
 class Form_info : public Fenetre {
-public:
+  public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
     static constexpr const char* CATEGORIE_DEFAUT = "A. >=100W";
 
@@ -53,13 +53,13 @@ public:
     void RadioButton1Click();
     void RadioButton2Click();
 
-private:
+  private:
     void changer(std::string& champ, std::string texte, void (Form_info::*handler)() = nullptr);
     void cocher(bool& bouton, bool& autre, bool coche, void (Form_info::*handler)());
 
     StationRecord& station_;
-    std::string Edit_op_, Edit_station_, Edit_NKAZ_, Edit_nom_, Edit_AD1_, Edit_ad2_,
-        Edit_ad3_, Edit_email_, Edit_smtp_, Edit_port_;
+    std::string Edit_op_, Edit_station_, Edit_NKAZ_, Edit_nom_, Edit_AD1_, Edit_ad2_, Edit_ad3_,
+        Edit_email_, Edit_smtp_, Edit_port_;
     std::string ComboBox_Category_ = CATEGORIE_DEFAUT;
     bool RadioButton1_ = false, RadioButton2_ = false;
 };

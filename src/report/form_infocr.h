@@ -5,7 +5,7 @@
 namespace ylkaz {
 
 class Form_infoCR : public Fenetre {
-public:
+  public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
 
     Form_infoCR();

@@ -66,7 +66,8 @@ TEST(Ini, IntegersAreDecimalOrZeroXHexadecimal) {
         {"-", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto& c : cas) EXPECT_EQ(entier_ini(c.texte), c.attendu) << '"' << c.texte << '"';
+    for (const auto& c : cas)
+        EXPECT_EQ(entier_ini(c.texte), c.attendu) << '"' << c.texte << '"';
 
     const Ini ini("[Grille_log]\r\nColWidth0= 0x40 \r\nColWidth3=abc\r\nColWidth4=  120\t\r\n");
     EXPECT_EQ(ini.lire_entier("Grille_log", "ColWidth0", 80), 64);

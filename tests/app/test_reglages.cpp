@@ -26,12 +26,12 @@ struct Etat {
     Form_choix_fichier choix;
     Form_infoCR cr;
     int langues_appliquees = 0;
-    Reglages r{station, dossiers, emplacement, LNG,  main,
+    Reglages r{station, dossiers, emplacement, LNG,    main,
                info,    choix,    cr,          grille, [this] { ++langues_appliquees; }};
 };
 
 class Reglages_ : public ::testing::Test {
-protected:
+  protected:
     test::DossierTemp prog;
     std::string ini_lu() const { return prog.lire("YL_KAZ.ini"); }
     void ini(const std::string& octets) const { prog.ecrire("YL_KAZ.ini", octets); }
@@ -57,7 +57,8 @@ void remplir(Etat& e, const std::string& dossier_log) {
     e.info.set_Edit_ad2(cp1252("Bât. B"));
     e.info.set_Edit_ad3("75001 Paris");
     e.info.set_Edit_email("zoe@example.org");
-    for (int c = 0; c < Grille_log::COLONNES; ++c) e.grille.set_largeur_colonne(c, 40 + c);
+    for (int c = 0; c < Grille_log::COLONNES; ++c)
+        e.grille.set_largeur_colonne(c, 40 + c);
     e.LNG = 5;
 }
 
@@ -147,7 +148,8 @@ TEST_F(Reglages_, FirstRunGivesTheDefaults) {
     Etat e(prog.chemin());
     for (Fenetre* f : std::initializer_list<Fenetre*>{&e.main, &e.info, &e.choix, &e.cr})
         f->set_geometrie({1, 2, 3, 4});
-    for (int c = 0; c < Grille_log::COLONNES; ++c) e.grille.set_largeur_colonne(c, 5);
+    for (int c = 0; c < Grille_log::COLONNES; ++c)
+        e.grille.set_largeur_colonne(c, 5);
     e.grille.set_RowCount(9);
     e.emplacement.NOM_FICHIER = "ancien.YL";
     int lng_vu = -1;
@@ -158,7 +160,8 @@ TEST_F(Reglages_, FirstRunGivesTheDefaults) {
     EXPECT_EQ(e.info.geometrie(), (Geometrie{375, 240, 750, 535}));
     EXPECT_EQ(e.choix.geometrie(), (Geometrie{375, 240, 750, 535}));
     EXPECT_EQ(e.cr.geometrie(), (Geometrie{375, 240, 750, 535}));
-    for (int c = 0; c < Grille_log::COLONNES; ++c) EXPECT_EQ(e.grille.largeur_colonne(c), 80);
+    for (int c = 0; c < Grille_log::COLONNES; ++c)
+        EXPECT_EQ(e.grille.largeur_colonne(c), 80);
     EXPECT_EQ(e.grille.RowCount(), 2);
     EXPECT_EQ(e.LNG, 1);
     EXPECT_EQ(lng_vu, 1);
@@ -240,7 +243,8 @@ TEST_F(Reglages_, ExistingKeysKeepTheirLinesAndOtherLinesStay) {
                           "F3W=750\r\nF3T=240\r\nF3L=375\r\nF3H=535\r\n"
                           "F5W=750\r\nF5T=240\r\nF5L=375\r\nF5H=535\r\n"
                           "[OP]\r\nNAME=\r\nAD1=\r\nAD2=\r\nAD3=\r\nemail=\r\n[Grille_log]\r\n";
-    for (int c = 0; c < 15; ++c) attendu += "ColWidth" + std::to_string(c) + "=80\r\n";
+    for (int c = 0; c < 15; ++c)
+        attendu += "ColWidth" + std::to_string(c) + "=80\r\n";
     EXPECT_EQ(ini_lu(), attendu);
 }
 
@@ -315,8 +319,8 @@ TEST_F(Reglages_, SaveUnderAFileFailsWithTheFrenchMessage) {
         Sauve_ini(e.r);
         FAIL() << "no error";
     } catch (const Erreur& err) {
-        EXPECT_EQ(err.what(), cp1252("Impossible d'écrire dans ") +
-                                  (prog / "fichier" / "YL_KAZ.ini").string());
+        EXPECT_EQ(err.what(),
+                  cp1252("Impossible d'écrire dans ") + (prog / "fichier" / "YL_KAZ.ini").string());
     }
     EXPECT_EQ(prog.lire("fichier"), "x");
 }

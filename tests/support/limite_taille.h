@@ -7,7 +7,7 @@
 namespace ylkaz::test {
 
 class LimiteTaille {
-public:
+  public:
     explicit LimiteTaille(rlim_t octets) {
         ancien_signal_ = std::signal(SIGXFSZ, SIG_IGN);
         ::getrlimit(RLIMIT_FSIZE, &ancienne_);
@@ -22,7 +22,7 @@ public:
     LimiteTaille(const LimiteTaille&) = delete;
     LimiteTaille& operator=(const LimiteTaille&) = delete;
 
-private:
+  private:
     rlimit ancienne_{};
     void (*ancien_signal_)(int) = nullptr;
 };
