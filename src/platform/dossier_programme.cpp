@@ -21,8 +21,9 @@ std::filesystem::path dossier_donnees_utilisateur() {
     return std::filesystem::path(home && *home ? home : "/tmp") / ".local/share/YL_KAZ";
 }
 
-// Copies the shipped files (not the executables) that the user folder lacks.
-void semer(const std::filesystem::path& de, const std::filesystem::path& vers) {
+} // namespace
+
+void semer_dossier(const std::filesystem::path& de, const std::filesystem::path& vers) {
     std::error_code ec;
     std::filesystem::create_directories(vers, ec);
     for (auto it = std::filesystem::recursive_directory_iterator(de, ec);
@@ -38,12 +39,10 @@ void semer(const std::filesystem::path& de, const std::filesystem::path& vers) {
     }
 }
 
-} // namespace
-
 std::filesystem::path choisir_dossier_programme(const std::filesystem::path& dossier_exe,
                                                 const std::filesystem::path& dossier_donnees) {
     if (::access(dossier_exe.c_str(), W_OK) == 0) return dossier_exe;
-    semer(dossier_exe, dossier_donnees);
+    semer_dossier(dossier_exe, dossier_donnees);
     return dossier_donnees;
 }
 

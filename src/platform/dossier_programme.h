@@ -15,4 +15,7 @@ std::filesystem::path dossier_programme();
 std::filesystem::path choisir_dossier_programme(const std::filesystem::path& dossier_exe,
                                                 const std::filesystem::path& dossier_donnees);
 
+// Copies into `vers` the shipped files of `de` (not the executables) that it lacks.
+void semer_dossier(const std::filesystem::path& de, const std::filesystem::path& vers);
+
 } // namespace ylkaz

@@ -1,5 +1,6 @@
 #include "fenetre_main.h"
 
+#include "geometrie_qt.h"
 #include "modele_grille.h"
 #include "police.h"
 #include "vue_bandes.h"
@@ -23,8 +24,8 @@ QLabel* etiquette(const QString& texte, QWidget* parent, QColor couleur = Qt::bl
 
 } // namespace
 
-FenetreMain::FenetreMain(Grille_log& grille, Grille_band& bandes, QWidget* parent)
-    : QMainWindow(parent), modele_(new ModeleGrille(grille, this)) {
+FenetreMain::FenetreMain(Form_main& logique, Grille_band& bandes, QWidget* parent)
+    : QMainWindow(parent), logique_(logique), modele_(new ModeleGrille(logique.Grille_log, this)) {
     setWindowTitle(QStringLiteral("YL_KAZ"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 255, 255)); // aqua
@@ -59,8 +60,23 @@ FenetreMain::FenetreMain(Grille_log& grille, Grille_band& bandes, QWidget* paren
     statusBar()->addWidget(etiquette(QStringLiteral("Continent = "), this));
     statusBar()->addWidget(continent_, 1);
     statusBar()->addWidget(score_, 2);
+
+    appliquer_geometrie(*this, logique_.geometrie());
+    logique_.sur_changement = [this] { appliquer_geometrie(*this, logique_.geometrie()); };
 }
 
-FenetreMain::~FenetreMain() = default;
+void FenetreMain::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    logique_.set_geometrie(geometrie_de(*this));
+}
+
+void FenetreMain::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    logique_.set_geometrie(geometrie_de(*this));
+}
+
+FenetreMain::~FenetreMain() {
+    logique_.sur_changement = nullptr;
+}
 
 } // namespace ylkaz::ui

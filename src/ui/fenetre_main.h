@@ -1,5 +1,6 @@
 #pragma once
 // The main window: the entry bar with the band selector, the log table, the status line.
+#include "app/form_main.h"
 #include "log/grille_log.h"
 
 #include <QLabel>
@@ -14,7 +15,7 @@ class VueBandes;
 class FenetreMain : public QMainWindow {
     Q_OBJECT
   public:
-    FenetreMain(Grille_log& grille, Grille_band& bandes, QWidget* parent = nullptr);
+    FenetreMain(Form_main& logique, Grille_band& bandes, QWidget* parent = nullptr);
     ~FenetreMain() override;
 
     VueGrilleLog& Grille_log_vue() { return *vue_; }
@@ -23,7 +24,12 @@ class FenetreMain : public QMainWindow {
     QLabel& Label_his_continent() { return *continent_; }
     QLabel& Label_score() { return *score_; }
 
+  protected:
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
   private:
+    Form_main& logique_;
     ModeleGrille* modele_;
     VueGrilleLog* vue_;
     VueBandes* bandes_;

@@ -1,4 +1,5 @@
 // The log table and the band selector as painted on screen.
+#include "app/form_main.h"
 #include "fenetre_main.h"
 #include "log/grille_log.h"
 #include "modele_grille.h"
@@ -31,7 +32,8 @@ class TestPeintureGrille : public QObject {
         g.renumeroter();
         g.set_cellule(colonne::doublon, 4, "DUPE = F4ABC->12:00->12/03/2021");
         g.set_cellule(colonne::categorie, 5, "YL");
-        FenetreMain f(g, b);
+        Form_main logique(g);
+        FenetreMain f(logique, b);
         f.resize(1400, 400);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -58,7 +60,8 @@ class TestPeintureGrille : public QObject {
         b.initialiser();
         g.set_RowCount(4);
         g.set_cellule(colonne::indicatif, 3, "WWWWWWWW");
-        FenetreMain f(g, b);
+        Form_main logique(g);
+        FenetreMain f(logique, b);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         VueGrilleLog& vue = f.Grille_log_vue();
@@ -102,7 +105,8 @@ class TestPeintureGrille : public QObject {
         Grille_band b(g);
         b.initialiser();
         g.set_cellule(3, 0, "Indicatif");
-        FenetreMain f(g, b);
+        Form_main logique(g);
+        FenetreMain f(logique, b);
         f.show();
         auto* m = f.Grille_log_vue().model();
         QCOMPARE(m->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
