@@ -1,5 +1,6 @@
 // The language files shipped in data/Lng: every text the program replaces is there, in
 // bytes the program reads as Windows-1252, with CR LF line ends.
+#include "app/ini.h"
 #include "platform/cp1252.h"
 #include "platform/fichiers.h"
 
@@ -81,20 +82,13 @@ std::string_view rogner(std::string_view s) {
     return s;
 }
 
-// Just enough of an INI reader to look at the files: names without regard to case,
-// blanks around names and values dropped, every occurrence kept so repeats show.
+// Every line of a file sorted into sections and keys (names without regard to case),
+// every occurrence kept: the program's reader takes the first and is silent on the rest.
 struct IniLu {
     // lower-case section name -> lower-case key -> values in file order
     std::map<std::string, std::map<std::string, std::vector<std::string>>> valeurs;
     std::map<std::string, int> sections_vues;
     std::vector<std::string> lignes_sans_cle;
-
-    const std::vector<std::string>* trouver(std::string_view section, std::string_view cle) const {
-        auto s = valeurs.find(minuscules(section));
-        if (s == valeurs.end()) return nullptr;
-        auto k = s->second.find(minuscules(cle));
-        return k == s->second.end() ? nullptr : &k->second;
-    }
 };
 
 IniLu lire_ini(std::string_view octets) {
@@ -143,10 +137,10 @@ class FichierLangue : public testing::TestWithParam<std::string> {
         auto lu = lire_fichier(dossier_lng / GetParam());
         ASSERT_TRUE(lu) << "missing or unreadable: " << (dossier_lng / GetParam());
         octets = *lu;
-        ini = lire_ini(octets);
+        ini = Ini(octets);
     }
     std::string octets;
-    IniLu ini;
+    Ini ini;
 };
 
 TEST_P(FichierLangue, EveryLineEndsWithCrLf) {
@@ -181,12 +175,12 @@ TEST_P(FichierLangue, BytesAreWindows1252TextAndNotUtf8) {
 TEST_P(FichierLangue, EveryKeyOfTheTableHasAText) {
     for (const auto& s : table_textes())
         for (const auto& k : s.cles) {
-            auto v = ini.trouver(s.nom, k);
+            auto v = ini.valeur(s.nom, k);
             if (!v) {
                 ADD_FAILURE() << "[" << s.nom << "] " << k << " is missing";
                 continue;
             }
-            EXPECT_FALSE(v->front().empty()) << "[" << s.nom << "] " << k << " is empty";
+            EXPECT_FALSE(v->empty()) << "[" << s.nom << "] " << k << " is empty";
         }
 }
 
@@ -197,25 +191,26 @@ TEST_P(FichierLangue, NoUnknownRepeatedOrStrayLines) {
     for (const auto& s : table_textes())
         for (const auto& k : s.cles)
             connues[minuscules(s.nom)].insert(minuscules(k));
-    for (const auto& [section, fois] : ini.sections_vues) {
+    const IniLu lu = lire_ini(octets);
+    for (const auto& [section, fois] : lu.sections_vues) {
         EXPECT_TRUE(connues.count(section)) << "unknown section [" << section << "]";
         EXPECT_EQ(fois, 1) << "section [" << section << "] opened " << fois << " times";
     }
-    for (const auto& [section, cles] : ini.valeurs)
+    for (const auto& [section, cles] : lu.valeurs)
         for (const auto& [cle, vals] : cles) {
             EXPECT_TRUE(connues[section].count(cle)) << "[" << section << "] " << cle;
             EXPECT_EQ(vals.size(), 1u) << "[" << section << "] " << cle << " repeated";
         }
-    for (const auto& l : ini.lignes_sans_cle)
+    for (const auto& l : lu.lignes_sans_cle)
         ADD_FAILURE() << "line that is neither a section nor a key: " << cp1252_vers_utf8(l);
 }
 
 // The columns start 80 pixels wide; ten bold 8-point characters fit with room to spare.
 TEST_P(FichierLangue, ColumnTitlesAreShort) {
     for (int c = 0; c < 15; ++c) {
-        auto v = ini.trouver("Grille_LOG", "Cells_" + std::to_string(c));
+        auto v = ini.valeur("Grille_LOG", "Cells_" + std::to_string(c));
         ASSERT_TRUE(v);
-        EXPECT_LE(v->front().size(), 10u) << "column " << c << ": " << cp1252_vers_utf8(v->front());
+        EXPECT_LE(v->size(), 10u) << "column " << c << ": " << cp1252_vers_utf8(*v);
     }
 }
 
@@ -231,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Lng, FichierLangue, testing::ValuesIn(fichiers_langue),
 TEST(FichiersLangue, OtherLanguagesAreTranslated) {
     auto francais = lire_fichier(dossier_lng / fichiers_langue[0]);
     ASSERT_TRUE(francais);
-    IniLu fr = lire_ini(*francais);
+    const Ini fr(*francais);
     const std::vector<std::pair<std::string, std::string>> traduits = {
         {"Menu", "Langues1.caption"}, {"Menu", "Francais.caption"}, {"Menu", "Ouvrir1.caption"},
         {"Panel1", "msg_tps_reel"},   {"Panel1", "msg_QTR"},        {"Grille_LOG", "Cells_3"},
@@ -240,13 +235,13 @@ TEST(FichiersLangue, OtherLanguagesAreTranslated) {
     for (size_t i = 1; i < fichiers_langue.size(); ++i) {
         auto octets = lire_fichier(dossier_lng / fichiers_langue[i]);
         ASSERT_TRUE(octets) << fichiers_langue[i];
-        IniLu ini = lire_ini(*octets);
+        const Ini ini(*octets);
         for (const auto& [section, cle] : traduits) {
-            auto v = ini.trouver(section, cle);
-            auto f = fr.trouver(section, cle);
+            auto v = ini.valeur(section, cle);
+            auto f = fr.valeur(section, cle);
             ASSERT_TRUE(v && f) << fichiers_langue[i] << " [" << section << "] " << cle;
-            EXPECT_NE(v->front(), f->front())
-                << fichiers_langue[i] << " [" << section << "] " << cle << " is still French";
+            EXPECT_NE(*v, *f) << fichiers_langue[i] << " [" << section << "] " << cle
+                              << " is still French";
         }
     }
 }
@@ -264,7 +259,7 @@ TEST(FichiersLangue, TheFolderHoldsExactlyTheEightFiles) {
 TEST(FichiersLangue, FrenchFileRepeatsTheBuiltInTexts) {
     auto octets = lire_fichier(dossier_lng / "F_F_YL_KAZ.ini");
     ASSERT_TRUE(octets);
-    IniLu ini = lire_ini(*octets);
+    const Ini ini(*octets);
     const std::vector<std::vector<std::string>> attendus = {
         {"Menu", "Langues1.caption", "Langues"},
         {"Menu", "Francais.caption", "Français"},
@@ -306,22 +301,22 @@ TEST(FichiersLangue, FrenchFileRepeatsTheBuiltInTexts) {
         {"MSG", "MSg_info_manquante", "Infos manquantes"},
     };
     for (const auto& a : attendus) {
-        auto v = ini.trouver(a[0], a[1]);
+        auto v = ini.valeur(a[0], a[1]);
         ASSERT_TRUE(v) << a[0] << " " << a[1];
-        EXPECT_EQ(v->front(), cp1252(a[2])) << "[" << a[0] << "] " << a[1];
+        EXPECT_EQ(*v, cp1252(a[2])) << "[" << a[0] << "] " << a[1];
     }
 }
 
-// The reader above is itself checked on the cases the files lean on.
-TEST(FichiersLangue, MinimalReaderIgnoresCaseAndBlanks) {
-    IniLu ini = lire_ini("[grille_log]\r\n  CELLS_3 =  Indicatif \r\n[MSG]\nvide=\r\n");
-    auto v = ini.trouver("Grille_LOG", "Cells_3");
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->front(), "Indicatif");
-    ASSERT_TRUE(ini.trouver("msg", "VIDE"));
-    EXPECT_EQ(ini.trouver("msg", "VIDE")->front(), "");
-    EXPECT_FALSE(ini.trouver("Grille_LOG", "Cells_4"));
+// The line scan and the UTF-8 test above are checked on the cases the files lean on.
+TEST(FichiersLangue, LineScanFoldsCaseAndCountsRepeats) {
+    IniLu lu = lire_ini("[grille_log]\r\n  CELLS_3 =  Indicatif \r\n[Grille_LOG]\ncells_3=x\r\n"
+                        "; note\r\n");
+    EXPECT_EQ(lu.sections_vues["grille_log"], 2);
+    ASSERT_EQ(lu.valeurs["grille_log"]["cells_3"].size(), 2u);
+    EXPECT_EQ(lu.valeurs["grille_log"]["cells_3"][0], "Indicatif");
+    EXPECT_EQ(lu.lignes_sans_cle, std::vector<std::string>{"; note"});
     EXPECT_EQ(sequence_utf8("\xC3\xA9", 0), 2u);
+    EXPECT_EQ(sequence_utf8("\xEF\xBB\xBF[", 0), 3u) << "a byte-order mark";
     EXPECT_EQ(sequence_utf8("p\xED\x9A"
                             "e",
                             1),
