@@ -64,7 +64,8 @@ bool egal_sans_casse(std::string_view a, std::string_view b) {
 
 } // namespace
 
-void remplacer_fichier(const std::filesystem::path& cible, std::string_view contenu) {
+std::filesystem::path ecrire_temporaire(const std::filesystem::path& cible,
+                                        std::string_view contenu) {
     const auto dossier = cible.parent_path();
     std::string modele = (dossier / ("." + cible.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(modele.data());
@@ -91,12 +92,22 @@ void remplacer_fichier(const std::filesystem::path& cible, std::string_view cont
         ::unlink(modele.c_str());
         echec(cible, numero);
     }
-    if (::rename(modele.c_str(), cible.c_str()) != 0) {
-        const int numero = errno;
-        ::unlink(modele.c_str());
-        echec(cible, numero);
+    return modele;
+}
+
+void renommer(const std::filesystem::path& de, const std::filesystem::path& vers) {
+    if (::rename(de.c_str(), vers.c_str()) != 0) echec(vers, errno);
+    synchroniser_dossier(vers.parent_path());
+}
+
+void remplacer_fichier(const std::filesystem::path& cible, std::string_view contenu) {
+    const auto temporaire = ecrire_temporaire(cible, contenu);
+    try {
+        renommer(temporaire, cible);
+    } catch (const Erreur&) {
+        ::unlink(temporaire.c_str());
+        throw;
     }
-    synchroniser_dossier(dossier);
 }
 
 std::optional<std::filesystem::path> trouver_sans_casse(const std::filesystem::path& dossier,

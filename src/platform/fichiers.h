@@ -21,6 +21,15 @@ std::optional<std::string> lire_fichier(const std::filesystem::path& p);
 // Throws Erreur with the system's text on failure; the target is then untouched.
 void remplacer_fichier(const std::filesystem::path& cible, std::string_view contenu);
 
+// The first half of remplacer_fichier: the whole content in a new temporary file beside
+// `cible`, flushed to disk; returns its path. Throws Erreur naming `cible` with the
+// system's text, and leaves nothing behind then.
+std::filesystem::path ecrire_temporaire(const std::filesystem::path& cible,
+                                        std::string_view contenu);
+// Renames `de` over `vers` and flushes the folder so that the rename survives a crash.
+// Throws Erreur naming `vers` with the system's text.
+void renommer(const std::filesystem::path& de, const std::filesystem::path& vers);
+
 // The entry of `dossier` whose name equals `nom` without regard to ASCII case; an exact
 // match wins over the others.
 std::optional<std::filesystem::path> trouver_sans_casse(const std::filesystem::path& dossier,
