@@ -170,6 +170,20 @@ TEST_F(Chargement, AFolderInPlaceOfTheLogIsAnError) {
     EXPECT_NE(dialogues.messages[0].find(std::strerror(EISDIR)), std::string::npos);
 }
 
+TEST_F(Chargement, AFileFarLargerThanAnyLogIsRefusedUntouched) {
+    ecrire_log(entete().octets() + attendu("DL1AA").octets());
+    const auto taille = (MAX_ENREGISTREMENTS + 1) * 112;
+    std::filesystem::resize_file(prog / fichier_log(), taille); // sparse, zeros
+    EXPECT_FALSE(stockage.Charger_log());
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_NE(dialogues.messages[0].find("trop grand"), std::string::npos);
+    EXPECT_EQ(grille.RowCount(), 2);
+    EXPECT_EQ(std::filesystem::file_size(prog / fichier_log()), taille);
+    qso(1, "F5ZZ");
+    EXPECT_FALSE(stockage.Sauver_ligne(1));
+    EXPECT_EQ(lire_log().substr(112, 112), attendu("DL1AA").octets());
+}
+
 using Sauvegarde = BancStockage;
 
 TEST_F(Sauvegarde, RowRGoesToOffset112RWithZerosBefore) {
