@@ -11,8 +11,8 @@ Programme::Programme(const std::filesystem::path& dossier_programme)
 }
 
 Reglages Programme::reglages() {
-    return Reglages{station,   dossiers,           emplacement, LNG,    Form_main,
-                    Form_info, Form_choix_fichier, Form_infoCR, grille, {}};
+    return Reglages{station,   dossiers,           emplacement, catalogue.LNG, Form_main,
+                    Form_info, Form_choix_fichier, Form_infoCR, grille,        {}};
 }
 
 } // namespace ylkaz

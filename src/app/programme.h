@@ -1,6 +1,7 @@
 #pragma once
 // Everything that lives for the whole run, created once at start and handed by
 // reference to the windows and the commands.
+#include "app/catalogue.h"
 #include "app/etat.h"
 #include "app/form_main.h"
 #include "app/reglages.h"
@@ -24,7 +25,7 @@ class Programme {
     Dossiers dossiers;
     StationRecord station;
     EmplacementLog emplacement;
-    int LNG = 1;
+    Catalogue catalogue; // with the language index LNG
     Grille_log grille;
     Grille_band bandes{grille};
     ylkaz::Form_info Form_info{station};
