@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <sstream>
 
@@ -347,6 +349,25 @@ TEST(DateRfc5322, DecalagesEtCalendrier) {
         system_clock::time_point(seconds(1709251199)) + std::chrono::milliseconds(900);
     EXPECT_EQ(date_rfc5322(bissextile, seconds(0)), "Thu, 29 Feb 2024 23:59:59 +0000");
     EXPECT_EQ(date_rfc5322(bissextile, seconds(7200)), "Fri, 01 Mar 2024 01:59:59 +0200");
+}
+
+// The local offset is the one in force at that instant, not the one of today.
+TEST(DateRfc5322, FuseauLocalDeLInstant) {
+    const char* avant = std::getenv("TZ");
+    const std::string sauve = avant ? avant : "";
+    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    ::tzset();
+    const auto ete = instant + std::chrono::hours(24 * 120); // 4 July 2021
+    const std::string hiver_local = date_rfc5322_locale(instant);
+    const std::string ete_local = date_rfc5322_locale(ete);
+    if (avant) {
+        ::setenv("TZ", sauve.c_str(), 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
+    EXPECT_EQ(hiver_local, "Sat, 06 Mar 2021 15:05:09 +0100");
+    EXPECT_EQ(ete_local, "Sun, 04 Jul 2021 16:05:09 +0200");
 }
 
 TEST(EnTete, AsciiCourtTelQuelSinonMotsEncodesPlies) {
