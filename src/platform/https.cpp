@@ -42,6 +42,10 @@ size_t ecrire(char* donnees, size_t, size_t taille, void* t) {
     return taille;
 }
 
+ResultatTelechargement echec(std::string texte) {
+    return {false, std::move(texte)};
+}
+
 std::string texte_systeme(const std::filesystem::path& p, int numero) {
     return nom_stocke(p) + " : " + texte_erreur_systeme(numero);
 }
@@ -56,13 +60,16 @@ ResultatTelechargement telecharger(const std::string& url, const std::filesystem
     const int fd = ::mkstemp(modele.data());
     if (fd < 0) return {false, texte_systeme(cible, errno)};
     Temporaire sortie{modele, fd};
-    auto abandon = [](std::string texte) {
-        return ResultatTelechargement{false, std::move(texte)};
-    };
+    // No cache is kept here, neither in memory nor on disk, so there is none to purge;
+    // these headers ask the servers and any proxy on the way for a fresh copy too.
+    curl::Slist entetes;
+    if (!curl::ajouter(entetes, "Cache-Control: no-cache") ||
+        !curl::ajouter(entetes, "Pragma: no-cache"))
+        return echec(curl_easy_strerror(CURLE_OUT_OF_MEMORY));
 
     curl::initialiser();
     curl::Easy h(curl_easy_init());
-    if (!h) return abandon(curl_easy_strerror(CURLE_FAILED_INIT));
+    if (!h) return echec(curl_easy_strerror(CURLE_FAILED_INIT));
     CURL* c = h.get();
     char tampon[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, tampon);
@@ -81,12 +88,6 @@ ResultatTelechargement telecharger(const std::string& url, const std::filesystem
                      static_cast<long>(options.delai_connexion.count()));
     curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(options.delai_total.count()));
     curl_easy_setopt(c, CURLOPT_USERAGENT, "YL_KAZ");
-    // No cache is kept here, neither in memory nor on disk, so there is none to purge;
-    // these headers ask the servers and any proxy on the way for a fresh copy too.
-    curl::Slist entetes;
-    if (!curl::ajouter(entetes, "Cache-Control: no-cache") ||
-        !curl::ajouter(entetes, "Pragma: no-cache"))
-        return abandon(curl_easy_strerror(CURLE_OUT_OF_MEMORY));
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, entetes.get());
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, ecrire);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &sortie);
@@ -94,20 +95,20 @@ ResultatTelechargement telecharger(const std::string& url, const std::filesystem
     const CURLcode code = curl_easy_perform(c);
     if (code != CURLE_OK) {
         if (code == CURLE_WRITE_ERROR && sortie.erreur != 0)
-            return abandon(texte_systeme(cible, sortie.erreur));
+            return echec(texte_systeme(cible, sortie.erreur));
         std::string texte = utf8_vers_cp1252(curl::texte_erreur(code, tampon));
         // libcurl's words for an http:// address, given or redirected to, are obscure.
         if (code == CURLE_UNSUPPORTED_PROTOCOL)
             texte = cp1252("Seules les adresses https:// sont acceptées (") + texte + ")";
-        return abandon(texte);
+        return echec(texte);
     }
     // mkstemp makes the file private; a data file is readable by all, as before.
     if (::fchmod(sortie.fd, 0644) != 0 || ::fsync(sortie.fd) != 0)
-        return abandon(texte_systeme(cible, errno));
+        return echec(texte_systeme(cible, errno));
     const int ferme = ::close(sortie.fd);
     sortie.fd = -1;
     if (ferme != 0 || ::rename(sortie.chemin.c_str(), cible.c_str()) != 0)
-        return abandon(texte_systeme(cible, errno));
+        return echec(texte_systeme(cible, errno));
     sortie.renomme = true;
     const int d = ::open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY);
     if (d >= 0) {

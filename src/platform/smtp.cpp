@@ -195,25 +195,33 @@ CURLcode session(const ServeurSmtp& serveur, const Envoi& e, Chiffrement chiffre
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, e.destinataires);
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, e.entetes);
 
-    curl_mime* mime = curl_mime_init(c);
-    std::unique_ptr<curl_mime, void (*)(curl_mime*)> garde(mime, curl_mime_free);
-    curl_mimepart* texte = curl_mime_addpart(mime);
+    std::unique_ptr<curl_mime, void (*)(curl_mime*)> garde(curl_mime_init(c), curl_mime_free);
+    curl_mime* mime = garde.get();
+    curl_mimepart* texte = mime ? curl_mime_addpart(mime) : nullptr;
+    if (!texte) {
+        erreur = curl_easy_strerror(CURLE_OUT_OF_MEMORY);
+        return CURLE_OUT_OF_MEMORY;
+    }
     curl_mime_data(texte, e.corps.data(), e.corps.size());
     curl_mime_type(texte, "text/plain; charset=windows-1252");
     curl_mime_encoder(texte, "quoted-printable");
-    curl::Slist entetes_pj;
     if (e.piece_jointe) {
         curl_mimepart* pj = curl_mime_addpart(mime);
+        curl::Slist entetes_pj;
+        if (!pj || !curl::ajouter(entetes_pj, disposition_piece_jointe(e.nom_piece_jointe))) {
+            erreur = curl_easy_strerror(CURLE_OUT_OF_MEMORY);
+            return CURLE_OUT_OF_MEMORY;
+        }
         curl_mime_data(pj, e.piece_jointe->data(), e.piece_jointe->size());
         curl_mime_type(pj, "application/octet-stream");
         curl_mime_encoder(pj, "base64");
-        curl::ajouter(entetes_pj, disposition_piece_jointe(e.nom_piece_jointe));
-        curl_mime_headers(pj, entetes_pj.get(), 0);
+        curl_mime_headers(pj, entetes_pj.release(), 1);
     }
     curl_easy_setopt(c, CURLOPT_MIMEPOST, mime);
 
     const CURLcode code = curl_easy_perform(c);
     if (code != CURLE_OK) erreur = curl::texte_erreur(code, tampon);
+    h.reset(); // the handle goes before the MIME tree it uses
     return code;
 }
 

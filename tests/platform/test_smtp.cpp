@@ -311,8 +311,15 @@ TEST_F(Smtp, PortInvalideRefuseAvantConnexion) {
 
 TEST_F(Smtp, HoteInvalideRefuseAvantConnexion) {
     auto s = serveur(test::port_sans_serveur());
-    for (const char* hote : {"", "   ", "user@127.0.0.1", "127.0.0.1/x", "smtp.orange.fr?a",
-                             "smtp orange.fr", "[smtp.orange.fr]", cp1252("smtp.é.fr").c_str()}) {
+    const std::vector<std::string> hotes = {"",
+                                            "   ",
+                                            "user@127.0.0.1",
+                                            "127.0.0.1/x",
+                                            "smtp.orange.fr?a",
+                                            "smtp orange.fr",
+                                            "[smtp.orange.fr]",
+                                            cp1252("smtp.é.fr")};
+    for (const auto& hote : hotes) {
         s.hote = hote;
         const auto r = envoyer_email(s, message());
         EXPECT_FALSE(r.ok) << hote;
