@@ -5,8 +5,11 @@
 #include "log/grille_log.h"
 #include "platform/cp1252.h"
 #include "platform/dossier_programme.h"
+#include "platform/erreur.h"
 #include "platform/fichiers.h"
+#include "refdata/reference.h"
 
+#include <initializer_list>
 #include <map>
 #include <ostream>
 
@@ -66,9 +69,77 @@ int cmd_liste(Contexte& c) {
     return 0;
 }
 
+// One line of TAB-separated fields, in UTF-8.
+void imprimer_champs(std::ostream& out, std::initializer_list<std::string_view> champs) {
+    bool premier = true;
+    for (const auto champ : champs) {
+        if (!premier) out << '\t';
+        premier = false;
+        out << cp1252_vers_utf8(champ);
+    }
+    out << '\n';
+}
+
+// Calls as the log table holds them: every typed character is upper-cased.
+std::string indicatif_saisi(const std::string& argument) {
+    std::string s = utf8_vers_cp1252(argument);
+    for (char& ch : s)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return s;
+}
+
+bool sans_indicatif(Contexte& c, const char* commande) {
+    if (!c.args.empty()) return false;
+    c.err << "usage : ylkaz [--prog DOSSIER] " << commande << " INDICATIF...\n";
+    return true;
+}
+
+int cmd_pays(Contexte& c) {
+    if (sans_indicatif(c, "pays")) return 2;
+    const Dossiers dossiers = Dossiers::depuis(c.dossier);
+    Reference ref(dossiers);
+    try {
+        ref.Conversion_cty();
+        for (const auto& a : c.args) {
+            const auto& p = ref.Recherche_pays(indicatif_saisi(a));
+            imprimer_champs(c.out, {utf8_vers_cp1252(a), p.pays_prefixe, p.pays_nom, p.pays_dxcc,
+                                    p.pays_continent, p.pays_adif});
+        }
+    } catch (const Erreur& e) {
+        c.err << "ylkaz: " << cp1252_vers_utf8(e.what()) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int cmd_membre(Contexte& c) {
+    if (sans_indicatif(c, "membre")) return 2;
+    const Dossiers dossiers = Dossiers::depuis(c.dossier);
+    Reference ref(dossiers);
+    try {
+        for (const auto& a : c.args) {
+            const auto& m = ref.Recherche_membre(indicatif_saisi(a));
+            imprimer_champs(c.out, {utf8_vers_cp1252(a), m.membre_indicatif, m.membre_numero,
+                                    m.membre_nom, m.sexe});
+        }
+    } catch (const Erreur& e) {
+        c.err << "ylkaz: " << cp1252_vers_utf8(e.what()) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int cmd_base(Contexte& c) {
+    if (sans_indicatif(c, "base")) return 2;
+    for (const auto& a : c.args)
+        imprimer_champs(c.out, {utf8_vers_cp1252(a), Indicatif_base(indicatif_saisi(a))});
+    return 0;
+}
+
 void usage(std::ostream& err) {
     err << "usage : ylkaz [--prog DOSSIER] COMMANDE [ARGUMENTS]\n"
-           "commandes : version, liste FICHIER.YL\n";
+           "commandes : version, liste FICHIER.YL\n"
+           "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n";
 }
 
 } // namespace
@@ -95,6 +166,9 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
     static const std::map<std::string, int (*)(Contexte&)> commandes = {
         {"version", cmd_version},
         {"liste", cmd_liste},
+        {"pays", cmd_pays},
+        {"membre", cmd_membre},
+        {"base", cmd_base},
     };
     const auto it = commandes.find(nom);
     if (it == commandes.end()) {

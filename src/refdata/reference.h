@@ -5,6 +5,8 @@
 // a file replaced on disk is seen by the next lookup.
 #include "app/etat.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,7 @@ struct ResultatsMembre {
     // "YL", "OM" (or what the member line holds, three characters at most); empty when
     // no line matched. QSO entry writes it into the category column.
     std::string sexe;
+    bool operator==(const ResultatsMembre&) const = default;
 };
 
 struct ResultatsPays {
@@ -33,14 +36,23 @@ struct ResultatsPays {
     bool operator==(const ResultatsPays&) const = default;
 };
 
+// Every lookup throws Erreur when a file that exists cannot be read; odd callsigns never
+// make one fail.
 class Reference {
   public:
-    explicit Reference(const Dossiers& dossiers);
+    // Called by Conversion_cty when the country file is missing, to fetch it into the
+    // program folder.
+    using Telechargement = std::function<void()>;
+
+    // The folders are read at each lookup, so they must outlive this object.
+    explicit Reference(const Dossiers& dossiers, Telechargement telecharger_cty = {});
+    Reference(Dossiers&&, Telechargement = {}) = delete;
     ~Reference();
     Reference(const Reference&) = delete;
     Reference& operator=(const Reference&) = delete;
 
-    // The YL list, then the member database; "NM" when nothing matched.
+    // The YL list, then the member database; "NM" when nothing matched. A call found in
+    // the YL list has no member number: "NM", and an empty membre_indicatif.
     const ResultatsMembre& Recherche_membre(std::string_view indicatif);
     const ResultatsMembre& membre() const;
 
@@ -50,13 +62,14 @@ class Reference {
     std::vector<std::string> Conversion_cty();
 
     const ResultatsPays& Recherche_dxcc(std::string_view prefixe);
-    // An empty callsign leaves the previous results as they are.
+    // An empty callsign leaves the previous results as they are; one that begins with "/"
+    // has no country.
     const ResultatsPays& Recherche_pays(std::string_view indicatif);
     const ResultatsPays& pays() const;
 
   private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 } // namespace ylkaz
