@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "platform/fichiers.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace ylkaz {
@@ -10,15 +11,31 @@ namespace {
 
 using Empreinte = FichierSurveille::Empreinte;
 
-// Coarse file-system timestamps lag the real clock by up to one tick (4 to 10 ms); a
-// generous margin keeps the rule safe on slower clocks.
-constexpr long long MARGE_NS = 50'000'000;
+long long ns(const timespec& t) {
+    return static_cast<long long>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
 
-long long ns(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
+// File times come from the kernel's coarse clock. A status whose change time is older
+// than that clock's previous tick cannot be matched by a later change; a newer one can.
+#ifdef CLOCK_REALTIME_COARSE
+constexpr clockid_t HORLOGE = CLOCK_REALTIME_COARSE;
+#else
+constexpr clockid_t HORLOGE = CLOCK_REALTIME;
+#endif
+
+long long pas_horloge() {
+    static const long long pas = [] {
+        timespec t{};
+        ::clock_getres(HORLOGE, &t);
+        // Never less than the longest tick a Linux kernel uses.
+        return std::max(ns(t), 10'000'000LL);
+    }();
+    return pas;
+}
 
 std::optional<Empreinte> statut(const std::filesystem::path& p, bool dossier) {
     timespec maintenant{};
-    ::clock_gettime(CLOCK_REALTIME, &maintenant);
+    ::clock_gettime(HORLOGE, &maintenant);
     struct stat st {};
     if (::stat(p.c_str(), &st) != 0) return std::nullopt;
     if (dossier ? !S_ISDIR(st.st_mode) : !S_ISREG(st.st_mode)) return std::nullopt;
@@ -29,7 +46,7 @@ std::optional<Empreinte> statut(const std::filesystem::path& p, bool dossier) {
     e.mtime = st.st_mtim;
     e.ctime = st.st_ctim;
     // Every change to the file moves its ctime, whatever is done to its mtime.
-    e.sure = ns(st.st_ctim) < ns(maintenant) - MARGE_NS;
+    e.sure = ns(st.st_ctim) < ns(maintenant) - pas_horloge();
     return e;
 }
 

@@ -10,7 +10,7 @@
 namespace ylkaz {
 
 class FichierSurveille {
-public:
+  public:
     explicit FichierSurveille(std::string nom) : nom_(std::move(nom)) {}
 
     struct Etat {
@@ -33,7 +33,7 @@ public:
         bool sure = false;
     };
 
-private:
+  private:
     std::string nom_;
     std::filesystem::path dossier_;
     bool resolu_ = false;

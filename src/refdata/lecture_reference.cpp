@@ -6,11 +6,15 @@ namespace {
 using npos_t = decltype(std::string_view::npos);
 constexpr npos_t npos = std::string_view::npos;
 
-bool blanc(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool blanc(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 std::string_view rogner(std::string_view s) {
-    while (!s.empty() && blanc(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blanc(s.back())) s.remove_suffix(1);
+    while (!s.empty() && blanc(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blanc(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -167,7 +171,8 @@ TableReference<ResultatsPays> lire_prefixes(std::string_view contenu) {
         r.pays_prefixe = cle;
         std::string_view reste = ligne.substr(virgule + 1);
         std::size_t virgules = 0;
-        for (char c : reste) virgules += c == ',';
+        for (char c : reste)
+            virgules += c == ',';
         if (virgules >= 3) {
             // Country names may hold a comma ("Juan de Nova, Europa"); the three fields
             // after the name never do, so they are counted from the end.

@@ -23,8 +23,8 @@ template <class T>
 using TableReference = std::unordered_map<std::string, T, HachageTexte, std::equal_to<>>;
 
 struct ConversionCty {
-    std::string prefixes;            // the whole prefix list, CR LF lines
-    std::vector<std::string> liste;  // the country list's entries
+    std::string prefixes;           // the whole prefix list, CR LF lines
+    std::vector<std::string> liste; // the country list's entries
 };
 
 ConversionCty convertir_cty(std::string_view cty);

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace ylkaz {
@@ -26,7 +27,9 @@ std::string majuscules(std::string_view s) {
     return r;
 }
 
-bool chiffre(char c) { return c >= '0' && c <= '9'; }
+bool chiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The first digit at the second position or later.
 std::size_t premier_chiffre(std::string_view s) {
@@ -36,8 +39,10 @@ std::size_t premier_chiffre(std::string_view s) {
 }
 
 std::string_view rogner(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32)
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32)
+        s.remove_suffix(1);
     return s;
 }
 
@@ -67,30 +72,41 @@ std::string lire_ou_echouer(const std::filesystem::path& p) {
 
 // The lookup table of one file, read again whenever the file may have changed.
 template <class T> class IndexFichier {
-public:
+  public:
     using Lecteur = TableReference<T> (*)(std::string_view);
     IndexFichier(std::string_view nom, Lecteur lire) : fichier_(std::string(nom)), lire_(lire) {}
 
     const TableReference<T>& table(const std::filesystem::path& dossier) {
         const auto etat = fichier_.verifier(dossier);
-        if (etat.change) {
+        if (!etat.change) return table_;
+        if (!etat.chemin) {
             table_.clear();
-            if (etat.chemin) {
-                try {
-                    table_ = lire_(lire_ou_echouer(*etat.chemin));
-                } catch (...) {
-                    fichier_.oublier();
-                    throw;
-                }
-            }
+            contenu_.reset();
+            return table_;
+        }
+        std::string contenu;
+        try {
+            contenu = lire_ou_echouer(*etat.chemin);
+        } catch (...) {
+            fichier_.oublier();
+            table_.clear();
+            contenu_.reset();
+            throw;
+        }
+        // A file written a moment ago is read at every lookup until its status can be
+        // trusted; most of those reads find the same bytes.
+        if (contenu_ != contenu) {
+            table_ = lire_(contenu);
+            contenu_ = std::move(contenu);
         }
         return table_;
     }
 
-private:
+  private:
     FichierSurveille fichier_;
     Lecteur lire_;
     TableReference<T> table_;
+    std::optional<std::string> contenu_;
 };
 
 template <class T> const T* chercher(const TableReference<T>& t, std::string_view cle) {
@@ -123,8 +139,22 @@ struct Reference::Impl {
     ResultatsMembre membre;
     ResultatsPays pays;
 
-    std::filesystem::path dossier_prog() const { return chemin(dossiers.CHEMIN_PROG); }
-    std::filesystem::path dossier_bd() const { return chemin(dossiers.CHEMIN_BD); }
+    const std::filesystem::path& dossier_prog() { return prog.de(dossiers.CHEMIN_PROG); }
+    const std::filesystem::path& dossier_bd() { return bd.de(dossiers.CHEMIN_BD); }
+
+    // A stored folder name made a path once, not at every lookup.
+    struct Dossier {
+        std::string nom;
+        std::filesystem::path chemin;
+        const std::filesystem::path& de(const std::string& n) {
+            if (n != nom || chemin.empty()) {
+                nom = n;
+                chemin = ylkaz::chemin(n);
+            }
+            return chemin;
+        }
+    };
+    Dossier prog, bd;
 };
 
 Reference::Reference(const Dossiers& dossiers, Telechargement telecharger_cty)
@@ -132,8 +162,12 @@ Reference::Reference(const Dossiers& dossiers, Telechargement telecharger_cty)
 
 Reference::~Reference() = default;
 
-const ResultatsMembre& Reference::membre() const { return impl_->membre; }
-const ResultatsPays& Reference::pays() const { return impl_->pays; }
+const ResultatsMembre& Reference::membre() const {
+    return impl_->membre;
+}
+const ResultatsPays& Reference::pays() const {
+    return impl_->pays;
+}
 
 const ResultatsMembre& Reference::Recherche_membre(std::string_view indicatif) {
     auto& m = impl_->membre;
@@ -167,9 +201,8 @@ std::vector<std::string> Reference::Conversion_cty() {
 
 const ResultatsPays& Reference::Recherche_dxcc(std::string_view prefixe) {
     auto& p = impl_->pays;
-    p = ResultatsPays{};
-    if (const auto* trouve = chercher(impl_->prefixes.table(impl_->dossier_prog()), prefixe))
-        p = *trouve;
+    const auto* trouve = chercher(impl_->prefixes.table(impl_->dossier_prog()), prefixe);
+    p = trouve ? *trouve : ResultatsPays{};
     return p;
 }
 
@@ -178,8 +211,7 @@ const ResultatsPays& Reference::Recherche_pays(std::string_view indicatif) {
     std::string s = majuscules(indicatif);
     if (s.empty()) return p;
     if (const auto barre = s.find('/'); barre != std::string::npos) s.resize(barre);
-    p = ResultatsPays{};
-    if (s.empty()) return p; // the call began with "/": no prefix to try
+    if (s.empty()) return p = ResultatsPays{}; // the call began with "/": no prefix to try
     // One status check for all four candidates.
     const auto& table = impl_->prefixes.table(impl_->dossier_prog());
     const ResultatsPays* trouve = nullptr;
@@ -202,7 +234,12 @@ const ResultatsPays& Reference::Recherche_pays(std::string_view indicatif) {
             if (!essayer(s)) essayer(indicatif.substr(0, 1));
         }
     }
-    if (trouve) p = *trouve;
+    // Copied into the kept results, whose strings keep their room from call to call.
+    if (trouve) {
+        p = *trouve;
+    } else {
+        p = ResultatsPays{};
+    }
     return p;
 }
 

@@ -18,7 +18,9 @@ struct CasFixture {
     Liste liste;
 };
 
-void PrintTo(const CasFixture& c, std::ostream* os) { *os << c.fichier; }
+void PrintTo(const CasFixture& c, std::ostream* os) {
+    *os << c.fichier;
+}
 
 class ConversionFixture : public ::testing::TestWithParam<CasFixture> {};
 
@@ -74,10 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"F", "DL"}},
         // Without "ADIF" the first four characters go and the header line is taken for
         // the entity number.
-        CasFixture{"no_adif.dat",
-                   "F,France,F,EU,227\r\n"
-                   "NW,,,,here:                  01:  01:  EU:    0.00:     0.00:     0.0:  NW:\r\n",
-                   {"F", ""}},
+        CasFixture{
+            "no_adif.dat",
+            "F,France,F,EU,227\r\n"
+            "NW,,,,here:                  01:  01:  EU:    0.00:     0.00:     0.0:  NW:\r\n",
+            {"F", ""}},
         // The last entity lacks its ";": dropped.
         CasFixture{"trailing_text.dat", "F,France,F,EU,227\r\n", {"F"}},
         CasFixture{"country_list.dat",
@@ -115,8 +118,7 @@ TEST(ConversionCty, LfOnlyAndLoneCrFilesReadAsCrLf) {
 
 TEST(ConversionCty, TheFirstFourLinesAreSkippedWhateverTheyHold) {
     const std::string record = "# ADIF 227\r\nFrance: 14: 27: EU: 46: -2: -1: F:\r\n F;\r\n";
-    EXPECT_EQ(convertir_cty("a;\r\nb;\r\nc;\r\nd;\r\n" + record).prefixes,
-              "F,France,F,EU,227\r\n");
+    EXPECT_EQ(convertir_cty("a;\r\nb;\r\nc;\r\nd;\r\n" + record).prefixes, "F,France,F,EU,227\r\n");
     // A record whose ADIF line falls among them loses it: its header line is then taken
     // for the number.
     EXPECT_EQ(convertir_cty("1\r\n2\r\n3\r\n" + record).prefixes,
@@ -146,7 +148,8 @@ TEST(ConversionCty, RealFileKeepsThePrefixesAfterItsNoteLines) {
         const std::string ligne = p.substr(debut, fin - debut);
         const std::string cle = ligne.substr(0, ligne.find(','));
         EXPECT_FALSE(cle.empty());
-        EXPECT_EQ(cle.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/abcdefghijklmnopqrstuvwxyz"),
+        EXPECT_EQ(cle.find_first_not_of(
+                      "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/abcdefghijklmnopqrstuvwxyz"),
                   std::string::npos)
             << ligne;
         EXPECT_GE(std::count(ligne.begin(), ligne.end(), ','), 4) << ligne;

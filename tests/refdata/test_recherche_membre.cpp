@@ -16,34 +16,32 @@ ResultatsMembre membre(const char* indicatif, const char* numero, const char* no
 const ResultatsMembre NM = membre("", "NM", "", "");
 
 class Membres : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        d.ecrire_bd("KAZ_mini_2021.csv",
-                    "F4ZZA,123,Alice,YL\r\n"
-                    " F4ZZC ,  45 , Claire Dupont ,  OM  \r\n"
-                    "F4ZZD,77,Dan,OM\r\n"
-                    "F4ZZE,88,Estelle\r\n"
-                    "F4ZZF,9,Fanny,YLX-extra\r\n"
-                    "F4ZZG,10,Gina,YL,extra\r\n"
-                    "F4ZZH,1,First,YL\r\n"
-                    "F4ZZH,2,Second,OM\r\n"
-                    "f4zzi,3,Lower,OM\r\n"
-                    "F4ZZJ,4,Jeanne,YL\r\n"
-                    "F4ZZL,5,Louise,YL\r\n"
-                    "F4ZZM,12,J\xE9r\xF4me,OM\r\n"
-                    "F4ZZN,6\r\n"
-                    "F4ZZO\r\n"
-                    ",7,Keyless,YL\r\n"
-                    "nocomma\r\n"
-                    "\r\n");
-        d.ecrire_bd("BD_YL.csv",
-                    "F4ZZB/P;Berthe\r\n"
-                    "F4ZZD;  Denise  \r\n"
-                    "f4zzj;lower Jeanne\r\n"
-                    "F4ZZK ;Karine\r\n"
-                    "F4ZZL\r\n"
-                    ";Nobody\r\n"
-                    "nosemicolon\r\n");
+        d.ecrire_bd("KAZ_mini_2021.csv", "F4ZZA,123,Alice,YL\r\n"
+                                         " F4ZZC ,  45 , Claire Dupont ,  OM  \r\n"
+                                         "F4ZZD,77,Dan,OM\r\n"
+                                         "F4ZZE,88,Estelle\r\n"
+                                         "F4ZZF,9,Fanny,YLX-extra\r\n"
+                                         "F4ZZG,10,Gina,YL,extra\r\n"
+                                         "F4ZZH,1,First,YL\r\n"
+                                         "F4ZZH,2,Second,OM\r\n"
+                                         "f4zzi,3,Lower,OM\r\n"
+                                         "F4ZZJ,4,Jeanne,YL\r\n"
+                                         "F4ZZL,5,Louise,YL\r\n"
+                                         "F4ZZM,12,J\xE9r\xF4me,OM\r\n"
+                                         "F4ZZN,6\r\n"
+                                         "F4ZZO\r\n"
+                                         ",7,Keyless,YL\r\n"
+                                         "nocomma\r\n"
+                                         "\r\n");
+        d.ecrire_bd("BD_YL.csv", "F4ZZB/P;Berthe\r\n"
+                                 "F4ZZD;  Denise  \r\n"
+                                 "f4zzj;lower Jeanne\r\n"
+                                 "F4ZZK ;Karine\r\n"
+                                 "F4ZZL\r\n"
+                                 ";Nobody\r\n"
+                                 "nosemicolon\r\n");
     }
     DossierProgramme d;
     Reference ref{d.dossiers};

@@ -16,7 +16,7 @@ ResultatsPays pays(const char* prefixe, const char* nom, const char* dxcc, const
 
 // The program folder with the real country file converted, as after start-up.
 class PaysReel : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         d.tmp.ecrire("CTY_WT.DAT", test::cty_reel());
         ASSERT_FALSE(ref.Conversion_cty().empty());
@@ -74,7 +74,7 @@ TEST_F(PaysReel, OddInputNeverFails) {
 
 // Small prefix lists the tests write, to see which candidate was tried.
 class PaysCandidats : public ::testing::Test {
-protected:
+  protected:
     void liste(const std::string& lignes) { d.tmp.ecrire("DXCC.csv", lignes); }
     // The key the call resolves to when only `cle` is in the list.
     std::string seul(const std::string& cle, const std::string& call) {
@@ -91,7 +91,9 @@ struct Candidats {
     std::vector<std::string> essais; // in the order tried
 };
 
-void PrintTo(const Candidats& c, std::ostream* os) { *os << c.call; }
+void PrintTo(const Candidats& c, std::ostream* os) {
+    *os << c.call;
+}
 
 class PaysOrdre : public PaysCandidats, public ::testing::WithParamInterface<Candidats> {};
 
@@ -154,11 +156,11 @@ TEST_F(PaysCandidats, MissingPrefixListGivesNoCountry) {
 }
 
 TEST_F(PaysCandidats, RechercheDxccReadsTheFirstExactKey) {
-    liste("F\r\n"                          // no "," : skipped
-          "f,lower,f,EU,1\r\n"             // keys are case-sensitive
+    liste("F\r\n"              // no "," : skipped
+          "f,lower,f,EU,1\r\n" // keys are case-sensitive
           "F,France,F,EU,227\r\n"
-          "F,Second,F2,EU,2\r\n"           // an earlier line wins
-          ",Nameless,Z,EU,9\r\n");         // an empty key names nothing
+          "F,Second,F2,EU,2\r\n"   // an earlier line wins
+          ",Nameless,Z,EU,9\r\n"); // an empty key names nothing
     Reference r(d.dossiers);
     EXPECT_EQ(r.Recherche_dxcc("F"), pays("F", "France", "F", "EU", "227"));
     EXPECT_EQ(r.Recherche_dxcc("f").pays_nom, "lower");
@@ -175,7 +177,9 @@ struct LigneDxcc {
     ResultatsPays attendu;
 };
 
-void PrintTo(const LigneDxcc& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const LigneDxcc& c, std::ostream* os) {
+    *os << c.nom;
+}
 
 class LignesDxcc : public PaysCandidats, public ::testing::WithParamInterface<LigneDxcc> {};
 
@@ -192,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
         LigneDxcc{"OnlyTheNumberIsTrimmed", "AB, Name , DX ,EU, 12 \r\n",
                   pays("AB", " Name ", " DX ", "EU", "12")},
         LigneDxcc{"LfOnly", "AB,Name,DX,EU,12\nAB,x,y,z,1\n", pays("AB", "Name", "DX", "EU", "12")},
-        LigneDxcc{"LastLineWithoutLineEnd", "AB,Name,DX,EU,12", pays("AB", "Name", "DX", "EU", "12")},
+        LigneDxcc{"LastLineWithoutLineEnd", "AB,Name,DX,EU,12",
+                  pays("AB", "Name", "DX", "EU", "12")},
         LigneDxcc{"CommaInName", "AB,Juan de Nova, Europa,FT/j,AF,124\r\n",
                   pays("AB", "Juan de Nova, Europa", "FT/j", "AF", "124")},
         LigneDxcc{"FourFields", "AB,Name,DX,EU\r\n", pays("AB", "Name", "DX", "", "EU")},
