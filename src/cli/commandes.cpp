@@ -164,8 +164,12 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
                std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()), out,
                err};
     static const std::map<std::string, int (*)(Contexte&)> commandes = {
-        {"version", cmd_version}, {"liste", cmd_liste}, {"pays", cmd_pays},
-        {"membre", cmd_membre},   {"base", cmd_base},
+        {"version", cmd_version},
+        {"liste", cmd_liste},
+        // One line per call given.
+        {"pays", cmd_pays},
+        {"membre", cmd_membre},
+        {"base", cmd_base},
     };
     const auto it = commandes.find(nom);
     if (it == commandes.end()) {
