@@ -59,7 +59,7 @@ bool pareil(const std::optional<Empreinte>& a, const std::optional<Empreinte>& b
 } // namespace
 
 FichierSurveille::Etat FichierSurveille::verifier(const std::filesystem::path& dossier) {
-    if (!resolu_ || dossier != dossier_) {
+    if (!resolu_ || dossier.native() != dossier_.native()) {
         dossier_ = dossier;
         resolu_ = false;
         chemin_.reset();
@@ -69,7 +69,7 @@ FichierSurveille::Etat FichierSurveille::verifier(const std::filesystem::path& d
     if (resolu_ && chemin_ && exact_) {
         if (auto e = statut(*chemin_, false)) {
             fichier_ = e;
-            return {chemin_, !pareil(avant, fichier_)};
+            return {&*chemin_, !pareil(avant, fichier_)};
         }
         resolu_ = false; // gone, or left for another spelling
     }
@@ -83,7 +83,7 @@ FichierSurveille::Etat FichierSurveille::verifier(const std::filesystem::path& d
         resolu_ = true;
     }
     fichier_ = chemin_ ? statut(*chemin_, false) : std::nullopt;
-    return {fichier_ ? chemin_ : std::nullopt, !pareil(avant, fichier_)};
+    return {fichier_ ? &*chemin_ : nullptr, !pareil(avant, fichier_)};
 }
 
 } // namespace ylkaz

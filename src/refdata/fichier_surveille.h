@@ -14,7 +14,7 @@ class FichierSurveille {
     explicit FichierSurveille(std::string nom) : nom_(std::move(nom)) {}
 
     struct Etat {
-        std::optional<std::filesystem::path> chemin; // nothing when the file is missing
+        const std::filesystem::path* chemin = nullptr; // null when the file is missing
         bool change = false; // it may differ from what the previous call saw
     };
     // In the usual case (the file exists under its own spelling) this costs one stat.
