@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ylkaz {
@@ -51,8 +52,14 @@ std::string_view rogner(std::string_view s) {
 }
 
 std::string lire_ou_echouer(const std::filesystem::path& p) {
-    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe found under the name cannot hang the program.
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) echec_lecture(p, errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        echec_lecture(p, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    }
     std::string contenu;
     char bloc[65536];
     for (;;) {
@@ -170,12 +177,14 @@ const ResultatsPays& Reference::pays() const {
 }
 
 const ResultatsMembre& Reference::Recherche_membre(std::string_view indicatif) {
+    // Copied first: the call may be one of the results about to be reset.
+    const std::string appel(indicatif);
+    const std::string base = Indicatif_base(majuscules(appel));
     auto& m = impl_->membre;
     m = ResultatsMembre{};
-    const std::string base = Indicatif_base(majuscules(indicatif));
     // The YL list is keyed by the call exactly as typed, portable designator included.
     const auto& yl = impl_->liste_yl.table(impl_->dossier_bd());
-    if (const auto* nom = chercher(yl, indicatif)) {
+    if (const auto* nom = chercher(yl, appel)) {
         m.membre_nom = *nom;
         m.sexe = "YL";
         return m;

@@ -41,7 +41,7 @@ struct ResultatsPays {
 class Reference {
   public:
     // Called by Conversion_cty when the country file is missing, to fetch it into the
-    // program folder.
+    // program folder; a fetch that fails leaves it missing, silently.
     using Telechargement = std::function<void()>;
 
     // The folders are read at each lookup, so they must outlive this object.

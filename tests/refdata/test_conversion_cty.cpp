@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace ylkaz;
 using ylkaz::test::DossierProgramme;
@@ -222,6 +223,14 @@ TEST(ConversionCtyFichiers, AnUnreadableCountryFileIsAnErrorAndKeepsTheOldList) 
     Reference ref(d.dossiers);
     EXPECT_THROW(ref.Conversion_cty(), Erreur);
     EXPECT_EQ(d.tmp.lire("DXCC.csv"), "F,France,F,EU,227\r\n");
+}
+
+TEST(ConversionCtyFichiers, APipeUnderTheNameIsAnErrorNotAHang) {
+    DossierProgramme d;
+    ASSERT_EQ(::mkfifo((d.tmp / "CTY_WT.DAT").c_str(), 0644), 0);
+    Reference ref(d.dossiers);
+    EXPECT_THROW(ref.Conversion_cty(), Erreur);
+    EXPECT_FALSE(std::filesystem::exists(d.tmp / "DXCC.csv"));
 }
 
 } // namespace

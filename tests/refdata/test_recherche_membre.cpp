@@ -2,6 +2,7 @@
 #include "refdata/reference.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace ylkaz;
 using ylkaz::test::DossierProgramme;
@@ -98,6 +99,13 @@ TEST_F(Membres, FirstLineWinsAndComparisonsAreExact) {
     EXPECT_EQ(ref.Recherche_membre("F4ZZM").membre_nom, "J\xE9r\xF4me");
 }
 
+TEST_F(Membres, TheLastResultCanBeLookedUpAgain) {
+    ref.Recherche_membre("F4ZZC");
+    EXPECT_EQ(ref.Recherche_membre(ref.membre().membre_indicatif).membre_numero, "45");
+    ref.Recherche_membre("F4ZZB/P");
+    EXPECT_EQ(ref.Recherche_membre(ref.membre().membre_nom), NM);
+}
+
 TEST_F(Membres, NotFoundAfterAMatchResetsEveryResult) {
     ref.Recherche_membre("F4ZZA");
     EXPECT_EQ(ref.Recherche_membre("F4QQQ"), NM);
@@ -132,6 +140,14 @@ TEST(MembresFichiers, MissingFilesGiveNonMember) {
     EXPECT_EQ(ref.Recherche_membre("F4ZZA"), membre("F4ZZA", "1", "Alice", "YL"));
     // No database folder at all.
     std::filesystem::remove_all(d.tmp / "Fichiers_BD");
+    EXPECT_EQ(ref.Recherche_membre("F4ZZA"), NM);
+}
+
+TEST(MembresFichiers, AnythingButAFileUnderTheNameIsNoFile) {
+    DossierProgramme d;
+    ASSERT_EQ(::mkfifo((d.tmp / "Fichiers_BD/KAZ_mini_2021.csv").c_str(), 0644), 0);
+    std::filesystem::create_directory(d.tmp / "Fichiers_BD/BD_YL.csv");
+    Reference ref(d.dossiers);
     EXPECT_EQ(ref.Recherche_membre("F4ZZA"), NM);
 }
 

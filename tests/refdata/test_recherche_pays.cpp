@@ -47,6 +47,12 @@ TEST_F(PaysReel, KnownCalls) {
     EXPECT_EQ(ref.pays(), france);
 }
 
+TEST_F(PaysReel, TheLastResultCanBeLookedUpAgain) {
+    ref.Recherche_pays("B1ABC");
+    EXPECT_EQ(ref.Recherche_pays(ref.pays().pays_prefixe).pays_dxcc, "BY");
+    EXPECT_EQ(ref.Recherche_dxcc(ref.pays().pays_dxcc).pays_prefixe, "BY");
+}
+
 TEST_F(PaysReel, EmptyCallKeepsThePreviousCountry) {
     ref.Recherche_pays("DL1ABC");
     EXPECT_EQ(ref.Recherche_pays("").pays_dxcc, "DL");
