@@ -139,18 +139,22 @@ TEST_F(Score, SameCountrySameBandOnlyFirstMarked) {
 }
 
 TEST_F(Score, EveryBandHasItsMarkAndOtherBandTextsNone) {
-    for (auto b : {"80", "40", "20", "15", "10", "160", "", "40 ", "4"}) {
-        remplir(g, {{b, J1, "08:00", "F4ABC", "YL"}});
+    const std::pair<const char*, const char*> cas[] = {{"80", " M - - - -"},
+                                                       {"40", " - M - - -"},
+                                                       {"20", " - - M - -"},
+                                                       {"15", " - - - M -"},
+                                                       {"10", " - - - - M"},
+                                                       {"160", ""},
+                                                       {"", ""},
+                                                       {"40 ", ""},
+                                                       {"4", ""}};
+    for (const auto& [bande, marque] : cas) {
+        remplir(g, {{bande, J1, "08:00", "F4ABC", "YL"}});
         calculer();
-        EXPECT_EQ(c(k::multiplicateur, 1), marque_multiplicateur(b)) << b;
+        EXPECT_EQ(c(k::multiplicateur, 1), marque) << bande;
+        EXPECT_EQ(etat.total_multi, marque[0] ? 1 : 0) << bande;
+        EXPECT_EQ(marque_multiplicateur(bande), marque) << bande;
     }
-    EXPECT_EQ(marque_multiplicateur("80"), " M - - - -");
-    EXPECT_EQ(marque_multiplicateur("40"), " - M - - -");
-    EXPECT_EQ(marque_multiplicateur("20"), " - - M - -");
-    EXPECT_EQ(marque_multiplicateur("15"), " - - - M -");
-    EXPECT_EQ(marque_multiplicateur("10"), " - - - - M");
-    EXPECT_EQ(marque_multiplicateur("160"), "");
-    EXPECT_EQ(marque_multiplicateur(""), "");
 }
 
 TEST_F(Score, ThirdDateGetsNoMark) {
