@@ -2,8 +2,9 @@
 
 #include <charconv>
 #include <cstring>
-#include <unordered_map>
-#include <unordered_set>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace ylkaz {
 
@@ -56,14 +57,12 @@ std::string note_doublon(const Grille_log& g, int premier) {
            "->" + g.cellule(k::date, premier);
 }
 
-// Writes the evaluation of `row`: `doublon` is the earlier row it repeats (0 for none),
-// `deja_vu(pays)` tells whether an earlier row holds that country on this row's band.
-// Each cell is written once with its final text so that a view sees one change per cell.
-template <class DejaVu>
-void evaluer(Grille_log& g, const StationRecord& station, Reference& reference, EtatScore& etat,
-             int row, int doublon, const DatesConcours& dates, DejaVu&& deja_vu) {
-    const auto& pays = reference.Recherche_pays(g.cellule(k::indicatif, row));
-    std::string dxcc = pays.pays_dxcc;
+// Writes the evaluation of `row` from the lookup of its callsign: `doublon` is the earlier
+// row it repeats (0 for none), `premier_sur_bande` tells that no earlier row holds its
+// country on its band. Each cell is written once with its final text, so that a view sees
+// one change per cell.
+void evaluer(Grille_log& g, const StationRecord& station, EtatScore& etat, int row, int doublon,
+             const DatesConcours& dates, const ResultatsPays& pays, bool premier_sur_bande) {
     std::string pts, marque, note, continent;
     if (doublon > 0) {
         pts = "0";
@@ -71,10 +70,10 @@ void evaluer(Grille_log& g, const StationRecord& station, Reference& reference, 
     } else {
         pts = points(station.MY_SEXE, g.cellule(k::categorie, row));
         continent = pays.pays_continent;
-        if (dates.contient(g.cellule(k::date, row)) && !deja_vu(dxcc))
+        if (premier_sur_bande && dates.contient(g.cellule(k::date, row)))
             marque = marque_multiplicateur(g.cellule(k::bande, row));
     }
-    g.set_cellule(k::pays, row, std::move(dxcc));
+    g.set_cellule(k::pays, row, pays.pays_dxcc);
     g.set_cellule(k::points, row, std::move(pts));
     g.set_cellule(k::multiplicateur, row, std::move(marque));
     g.set_cellule(k::doublon, row, std::move(note));
@@ -91,6 +90,40 @@ void cle_de(std::string& cle, const std::string& bande, std::string_view texte) 
     cle += texte;
 }
 
+// A hash table of texts for one pass over the table, at most one insertion per row: open
+// addressing over keys kept side by side, so the pass allocates once, not once per row.
+class TableTextes {
+  public:
+    explicit TableTextes(std::size_t n) {
+        std::size_t taille = 16;
+        while (taille < 2 * n)
+            taille *= 2;
+        cases_.assign(taille, -1);
+        cles_.reserve(n);
+        valeurs_.reserve(n);
+    }
+    // The value kept with `cle`, and whether it was new (then `valeur` is kept with it).
+    std::pair<int, bool> inserer(const std::string& cle, int valeur) {
+        const std::size_t masque = cases_.size() - 1;
+        for (std::size_t i = std::hash<std::string>{}(cle)&masque;; i = (i + 1) & masque) {
+            const int c = cases_[i];
+            if (c < 0) {
+                cases_[i] = static_cast<int>(cles_.size());
+                cles_.push_back(cle);
+                valeurs_.push_back(valeur);
+                return {valeur, true};
+            }
+            if (cles_[static_cast<std::size_t>(c)] == cle)
+                return {valeurs_[static_cast<std::size_t>(c)], false};
+        }
+    }
+
+  private:
+    std::vector<int> cases_;
+    std::vector<std::string> cles_;
+    std::vector<int> valeurs_;
+};
+
 } // namespace
 
 void Calcul_ligne(Grille_log& grille, const StationRecord& station, Reference& reference,
@@ -103,13 +136,12 @@ void Calcul_ligne(Grille_log& grille, const StationRecord& station, Reference& r
         if (grille.cellule(k::bande, r) == bande &&
             Indicatif_base(grille.cellule(k::indicatif, r)) == base)
             doublon = r;
-    evaluer(grille, station, reference, etat, row, doublon, DatesConcours(grille),
-            [&](const std::string& pays) {
-                for (int r = 1; r < row; ++r)
-                    if (grille.cellule(k::pays, r) == pays && grille.cellule(k::bande, r) == bande)
-                        return true;
-                return false;
-            });
+    const auto& pays = reference.Recherche_pays(grille.cellule(k::indicatif, row));
+    bool premier = true;
+    for (int r = 1; r < row && premier; ++r)
+        premier =
+            grille.cellule(k::pays, r) != pays.pays_dxcc || grille.cellule(k::bande, r) != bande;
+    evaluer(grille, station, etat, row, doublon, DatesConcours(grille), pays, premier);
 }
 
 void Calcul_score(Grille_log& grille, const StationRecord& station, Reference& reference,
@@ -121,21 +153,19 @@ void Calcul_score(Grille_log& grille, const StationRecord& station, Reference& r
     // First row of each (band, base call), and every (band, country) of the rows passed.
     // Rows without a callsign go in too: the rows below compare with them as with any
     // earlier row, and their untouched country still counts.
-    std::unordered_map<std::string, int> premiere_ligne;
-    std::unordered_set<std::string> pays_vus;
-    premiere_ligne.reserve(static_cast<std::size_t>(n));
-    pays_vus.reserve(static_cast<std::size_t>(n));
+    TableTextes premiere_ligne(static_cast<std::size_t>(n));
+    TableTextes pays_vus(static_cast<std::size_t>(n));
     std::string cle;
     for (int r = 1; r < n; ++r) {
         const std::string& bande = grille.cellule(k::bande, r);
         cle_de(cle, bande, Indicatif_base(grille.cellule(k::indicatif, r)));
-        const int premiere = premiere_ligne.try_emplace(cle, r).first->second;
+        const int premiere = premiere_ligne.inserer(cle, r).first;
         if (!grille.ligne_vide(r)) {
-            evaluer(grille, station, reference, etat, r, premiere == r ? 0 : premiere, dates,
-                    [&](const std::string& pays) {
-                        cle_de(cle, bande, pays);
-                        return pays_vus.contains(cle);
-                    });
+            const auto& pays = reference.Recherche_pays(grille.cellule(k::indicatif, r));
+            // The row's country goes in at once: it is what its column 11 will hold.
+            cle_de(cle, bande, pays.pays_dxcc);
+            const bool premier = pays_vus.inserer(cle, r).second;
+            evaluer(grille, station, etat, r, premiere == r ? 0 : premiere, dates, pays, premier);
             const auto& pts = grille.cellule(k::points, r);
             int valeur = 0;
             if (std::from_chars(pts.data(), pts.data() + pts.size(), valeur).ec == std::errc{})
@@ -145,9 +175,9 @@ void Calcul_score(Grille_log& grille, const StationRecord& station, Reference& r
         } else {
             for (int c : {k::numero_membre, k::nom, k::points, k::multiplicateur, k::doublon})
                 grille.set_cellule(c, r, {});
+            cle_de(cle, bande, grille.cellule(k::pays, r));
+            pays_vus.inserer(cle, r);
         }
-        cle_de(cle, bande, grille.cellule(k::pays, r));
-        pays_vus.insert(cle);
     }
     // Wraps rather than overflows; a real log stays many orders of magnitude below.
     etat.score =
