@@ -27,7 +27,7 @@ inline constexpr const char* LISTE_PREFIXES = "F,France,F,EU,227\r\n"
                                               "ON,Belgium,ON,EU,209\r\n"
                                               "LU,Argentina,LU,SA,100\r\n";
 
-struct Programme {
+struct Recherches {
     static Dossiers preparer(const DossierTemp& d) {
         d.ecrire("DXCC.csv", LISTE_PREFIXES);
         return Dossiers::depuis(d.chemin());

@@ -15,7 +15,7 @@ constexpr const char* J3 = "03/03/2025";
 
 class Score : public ::testing::Test {
   protected:
-    Programme prog;
+    Recherches prog;
     Grille_log g;
     StationRecord station = station_de_sexe("YL");
     EtatScore etat;

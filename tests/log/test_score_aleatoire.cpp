@@ -101,7 +101,7 @@ std::string decrire(const Grille_log& g) {
 // Both sides of one comparison: a table, its totals and labels, and its own lookups (whose
 // last results are part of what must agree).
 struct Cote {
-    Programme prog;
+    Recherches prog;
     Grille_log g;
     EtatScore etat;
 };
