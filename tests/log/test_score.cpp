@@ -61,6 +61,13 @@ TEST_F(Score, CallsAreComparedExactlyAfterReductionToTheBaseCall) {
     EXPECT_EQ(c(k::pays, 2), "F");
 }
 
+TEST_F(Score, BandAndCallAreComparedApart) {
+    remplir(g, {{"40", J1, "08:00", "F4ABC", "YL"}, {"4", J1, "08:01", "0F4ABC", "YL"}});
+    calculer();
+    EXPECT_EQ(c(k::doublon, 2), "");
+    EXPECT_EQ(c(k::points, 2), "2");
+}
+
 TEST_F(Score, SameCallOnAnotherBandIsNotADupeAndIsANewMultiplier) {
     remplir(g, {{"40", J1, "08:00", "F4ABC", "YL"}, {"20", J1, "08:30", "F4ABC/P", "YL"}});
     calculer();

@@ -123,7 +123,7 @@ void comparer(const Cote& a, const Cote& b, const std::string& quoi) {
 
 TEST(ScoreAleatoire, OnePassRecomputationMatchesTheRowByRowRules) {
     Cote rapide, lent;
-    for (unsigned graine = 1; graine <= 3000; ++graine) {
+    for (unsigned graine = 1; graine <= 2000; ++graine) {
         Tirage t(graine);
         rapide.g = lent.g = t.table();
         const std::string avant = decrire(lent.g);
@@ -141,7 +141,7 @@ TEST(ScoreAleatoire, OnePassRecomputationMatchesTheRowByRowRules) {
 // leave both tables equal.
 TEST(ScoreAleatoire, SingleRowEvaluationMatchesTheRulesBetweenEdits) {
     Cote rapide, lent;
-    for (unsigned graine = 1; graine <= 1500; ++graine) {
+    for (unsigned graine = 1; graine <= 1000; ++graine) {
         Tirage t(graine);
         rapide.g = lent.g = t.table();
         const StationRecord station = station_de_sexe(t.sexe());
