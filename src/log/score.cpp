@@ -28,6 +28,15 @@ std::string_view marque_multiplicateur(std::string_view bande) {
 
 namespace {
 
+// A callsign that reduces to nothing but blanks ("F4ABC/" gives an empty base call) has
+// no base call to compare: it is never a duplicate nor the row another one duplicates,
+// or every such QSO would be a duplicate of the blank rows and of each other.
+bool base_comparable(const std::string& base) {
+    for (char c : base)
+        if (static_cast<unsigned char>(c) > 32) return true;
+    return false;
+}
+
 // The two days of the contest: the date of row 1, and the first other date found anywhere
 // in the table (rows below the evaluated one and blank rows included).
 struct DatesConcours {
@@ -132,7 +141,7 @@ void Calcul_ligne(Grille_log& grille, const StationRecord& station, Reference& r
     const std::string& bande = grille.cellule(k::bande, row);
     const std::string base = Indicatif_base(grille.cellule(k::indicatif, row));
     int doublon = 0;
-    for (int r = 1; r < row && doublon == 0; ++r)
+    for (int r = 1; r < row && doublon == 0 && base_comparable(base); ++r)
         if (grille.cellule(k::bande, r) == bande &&
             Indicatif_base(grille.cellule(k::indicatif, r)) == base)
             doublon = r;
@@ -158,8 +167,12 @@ void Calcul_score(Grille_log& grille, const StationRecord& station, Reference& r
     std::string cle;
     for (int r = 1; r < n; ++r) {
         const std::string& bande = grille.cellule(k::bande, r);
-        cle_de(cle, bande, Indicatif_base(grille.cellule(k::indicatif, r)));
-        const int premiere = premiere_ligne.inserer(cle, r).first;
+        const std::string base = Indicatif_base(grille.cellule(k::indicatif, r));
+        int premiere = r;
+        if (base_comparable(base)) {
+            cle_de(cle, bande, base);
+            premiere = premiere_ligne.inserer(cle, r).first;
+        }
         if (!grille.ligne_vide(r)) {
             const auto& pays = reference.Recherche_pays(grille.cellule(k::indicatif, r));
             // The row's country goes in at once: it is what its column 11 will hold.

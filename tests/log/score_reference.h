@@ -27,9 +27,12 @@ inline void Calcul_ligne(Grille_log& g, const StationRecord& station, Reference&
     g.set_cellule(14, row, "");
     etat.Label_his_continent = "";
 
-    for (int k = 1; k <= row - 1; ++k) {
-        if (Indicatif_base(g.cellule(3, k)) == Indicatif_base(g.cellule(3, row)) &&
-            g.cellule(0, k) == g.cellule(0, row)) {
+    const std::string base = Indicatif_base(g.cellule(3, row));
+    bool comparable = false; // a base call of blanks only is compared with nothing
+    for (char c : base)
+        comparable = comparable || static_cast<unsigned char>(c) > 32;
+    for (int k = 1; k <= row - 1 && comparable; ++k) {
+        if (Indicatif_base(g.cellule(3, k)) == base && g.cellule(0, k) == g.cellule(0, row)) {
             g.set_cellule(14, row,
                           "DUPE = " + g.cellule(3, k) + "->" + g.cellule(2, k) + "->" +
                               g.cellule(1, k));

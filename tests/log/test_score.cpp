@@ -375,3 +375,17 @@ TEST_F(Score, RecomputationIsIdempotentAndCountsEveryRow) {
 }
 
 } // namespace
+
+TEST_F(Score, ACallWithAnEmptyBaseCallIsNeverADuplicate) {
+    // "F4ABC/" and "DL1AA/" both reduce to nothing: they are not the same station, and
+    // neither is the blank row above them.
+    remplir(g, {{"40", J1, "08:00", "", ""},
+                {"40", J1, "08:01", "F4ABC/", "YL"},
+                {"40", J1, "08:02", "DL1AA/", "YL"}});
+    calculer();
+    EXPECT_EQ(c(k::doublon, 2), "");
+    EXPECT_EQ(c(k::doublon, 3), "");
+    EXPECT_EQ(c(k::points, 3), "2");
+    evaluer(3);
+    EXPECT_EQ(c(k::doublon, 3), "") << "the single-row evaluation agrees";
+}
