@@ -8,6 +8,8 @@
 #include "dialogs/form_choix_fichier.h"
 #include "dialogs/form_info.h"
 #include "log/grille_log.h"
+#include "log/score.h"
+#include "refdata/reference.h"
 #include "report/form_infocr.h"
 
 #include <filesystem>
@@ -26,7 +28,9 @@ class Programme {
     StationRecord station;
     EmplacementLog emplacement;
     Catalogue catalogue; // with the language index LNG
+    Reference reference{dossiers};
     Grille_log grille;
+    EtatScore score;
     Grille_band bandes{grille};
     ylkaz::Form_info Form_info{station};
     ylkaz::Form_choix_fichier Form_choix_fichier;

@@ -1,8 +1,10 @@
 #include "cli/commandes.h"
 
 #include "app/etat.h"
+#include "app/programme.h"
 #include "app/version.h"
 #include "log/grille_log.h"
+#include "log/score.h"
 #include "platform/cp1252.h"
 #include "platform/dossier_programme.h"
 #include "platform/erreur.h"
@@ -58,14 +60,36 @@ int cmd_version(Contexte& c) {
     return 0;
 }
 
-int cmd_liste(Contexte& c) {
+// The log with its computed columns, as the main window shows it: the station's sex is
+// what the station form's OK makes of the settings ("YL", otherwise "OM").
+bool charger_et_calculer(Contexte& c, const char* commande, Grille_log& g, EtatScore& score) {
     if (c.args.size() != 1) {
-        c.err << "usage : ylkaz [--prog DOSSIER] liste FICHIER.YL\n";
-        return 2;
+        c.err << "usage : ylkaz [--prog DOSSIER] " << commande << " FICHIER.YL\n";
+        return false;
     }
+    if (!charger_simple(chemin(utf8_vers_cp1252(c.args[0])), g, c.err)) return false;
+    Programme p(c.dossier);
+    StationRecord station = p.station;
+    station.MY_SEXE = station.MY_SEXE == "YL" ? "YL" : "OM";
+    Reference ref(p.dossiers);
+    ref.Conversion_cty();
+    Calcul_score(g, station, ref, score);
+    return true;
+}
+
+int cmd_liste(Contexte& c) {
     Grille_log g;
-    if (!charger_simple(chemin(utf8_vers_cp1252(c.args[0])), g, c.err)) return 1;
+    EtatScore score;
+    if (!charger_et_calculer(c, "liste", g, score)) return c.args.size() != 1 ? 2 : 1;
     imprimer_grille(g, c.out);
+    return 0;
+}
+
+int cmd_score(Contexte& c) {
+    Grille_log g;
+    EtatScore score;
+    if (!charger_et_calculer(c, "score", g, score)) return c.args.size() != 1 ? 2 : 1;
+    c.out << score.Label_score << "\n";
     return 0;
 }
 
@@ -138,7 +162,7 @@ int cmd_base(Contexte& c) {
 
 void usage(std::ostream& err) {
     err << "usage : ylkaz [--prog DOSSIER] COMMANDE [ARGUMENTS]\n"
-           "commandes : version, liste FICHIER.YL\n"
+           "commandes : version, liste FICHIER.YL, score FICHIER.YL\n"
            "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n";
 }
 
@@ -166,6 +190,7 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
     static const std::map<std::string, int (*)(Contexte&)> commandes = {
         {"version", cmd_version},
         {"liste", cmd_liste},
+        {"score", cmd_score},
         // One line per call given.
         {"pays", cmd_pays},
         {"membre", cmd_membre},

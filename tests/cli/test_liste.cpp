@@ -1,5 +1,6 @@
 #include "cli/commandes.h"
 #include "log/grille_log.h"
+#include "platform/fichiers.h"
 #include "support/dossier_temp.h"
 
 #include <gtest/gtest.h>
@@ -41,10 +42,24 @@ TEST(OutilListe, PrintsEveryRowTabSeparatedInUtf8) {
     const std::string fichier = octets(entete) + octets(g.ligne_vers_enreg(1, "F4XYZ", "F4XYZ"));
     const auto p = d.ecrire("Files/test.YL", fichier);
 
-    const auto s = ylkaz_outil({"--prog", d.chemin().string(), "liste", p.string()});
+    d.ecrire("CTY_WT.DAT", *lire_fichier(std::string(YLKAZ_SOURCE_DATA) + "/CTY_WT.DAT"));
+    d.ecrire("YL_KAZ.ini", "[VGlobales]\r\nMY_SEXE=YL\r\n");
+
+    auto s = ylkaz_outil({"--prog", d.chemin().string(), "liste", p.string()});
     ASSERT_EQ(s.code, 0) << s.err;
-    EXPECT_EQ(s.out, "40\t12/03/2021\t13:07\tF4ABC\t599\t1\t579\t\tYL\tHélène\t123\tF\t\t\t\n"
+    // The computed columns are there: a YL working a YL scores 2, a first multiplier.
+    EXPECT_EQ(s.out, "40\t12/03/2021\t13:07\tF4ABC\t599\t1\t579\t\tYL\tHélène\t123\tF\t2\t"
+                     " - M - - -\t\n"
                      "\t\t\t\t\t2\t\t\t\t\t\t\t\t\t\n");
+
+    s = ylkaz_outil({"--prog", d.chemin().string(), "score", p.string()});
+    ASSERT_EQ(s.code, 0) << s.err;
+    EXPECT_EQ(s.out, "Score = 2 x 1 = 2\n");
+
+    // Any other stored sex is what the station form's OK makes of it: OM.
+    d.ecrire("YL_KAZ.ini", "[VGlobales]\r\nMY_SEXE=yl\r\n");
+    s = ylkaz_outil({"--prog", d.chemin().string(), "score", p.string()});
+    EXPECT_EQ(s.out, "Score = 1 x 1 = 1\n");
 }
 
 TEST(OutilListe, VersionAndErrors) {
