@@ -3,6 +3,7 @@
 #include "app/etat.h"
 #include "app/programme.h"
 #include "app/version.h"
+#include "cli/commandes_export.h"
 #include "log/grille_log.h"
 #include "log/score.h"
 #include "platform/cp1252.h"
@@ -160,10 +161,19 @@ int cmd_base(Contexte& c) {
     return 0;
 }
 
+int cmd_cabrillo(Contexte& c) {
+    return commande_export(FichierExport::cabrillo, c.dossier, c.args, c.out, c.err);
+}
+
+int cmd_adif(Contexte& c) {
+    return commande_export(FichierExport::adif, c.dossier, c.args, c.out, c.err);
+}
+
 void usage(std::ostream& err) {
     err << "usage : ylkaz [--prog DOSSIER] COMMANDE [ARGUMENTS]\n"
            "commandes : version, liste FICHIER.YL, score FICHIER.YL\n"
-           "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n";
+           "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n"
+           "            cabrillo [FICHIER.YL], adif [FICHIER.YL]\n";
 }
 
 } // namespace
@@ -195,6 +205,9 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
         {"pays", cmd_pays},
         {"membre", cmd_membre},
         {"base", cmd_base},
+        // The path of the file written.
+        {"cabrillo", cmd_cabrillo},
+        {"adif", cmd_adif},
     };
     const auto it = commandes.find(nom);
     if (it == commandes.end()) {
