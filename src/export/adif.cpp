@@ -175,8 +175,8 @@ std::filesystem::path Creation_adif(const Grille_log& grille, const StationRecor
             if (auto e_ligne = e.enregistrement(r))
                 erreur = "Ligne " + std::to_string(r) + " : " + *e_ligne;
     const auto p = chemin_adif(emplacement);
-    // The records before a row that does not read are kept, as the operator can then
-    // mend that row and export again.
+    // A row that does not read ends the file: the records before it are written all the
+    // same, and the error names the row.
     remplacer_fichier(p, e.texte());
     if (erreur) throw Erreur(*erreur);
     return p;

@@ -191,12 +191,12 @@ TEST_F(Cabrillo, FrequencyFromTheBand) {
         const char* bande;
         const char* debut;
     };
-    for (const Cas& c : {Cas{"80", "QSO:  3500 CW "}, Cas{"40", "QSO:  7000 CW "},
-                         Cas{"20", "QSO: 14000 CW "}, Cas{"15", "QSO: 21000 CW "},
-                         Cas{"10", "QSO: 28000 CW "}, Cas{"", "QSO: CW "}, Cas{"160", "QSO: CW "},
-                         Cas{"40 ", "QSO: CW "}, Cas{"7000", "QSO: CW "}}) {
-        const std::string l = une_ligne({c.bande, "12/03/2021", "13:07", "F5ZZZ", "599", "1",
-                                         "599", "", "YL", "Anne", "7", "F", "2", "", ""});
+    for (const Cas& c :
+         {Cas{"80", "QSO:  3500 CW "}, Cas{"40", "QSO:  7000 CW "}, Cas{"20", "QSO: 14000 CW "},
+          Cas{"15", "QSO: 21000 CW "}, Cas{"10", "QSO: 28000 CW "}, Cas{"", "QSO: CW "},
+          Cas{"160", "QSO: CW "}, Cas{"40 ", "QSO: CW "}, Cas{"7000", "QSO: CW "}}) {
+        const std::string l = une_ligne({c.bande, "12/03/2021", "13:07", "F5ZZZ", "599", "1", "599",
+                                         "", "YL", "Anne", "7", "F", "2", "", ""});
         EXPECT_EQ(l.substr(0, std::strlen(c.debut)), c.debut) << "band '" << c.bande << "'";
         // Without the field, everything after it comes 6 characters earlier.
         const std::size_t longueur = std::strlen(c.debut) == 8 ? 89 : 95;
@@ -265,8 +265,8 @@ TEST_F(Cabrillo, OnlyTheEntryRowGivesHeaderAndEnd) {
 
 TEST_F(Cabrillo, BlankCallsignsAreLeftOutEverythingElseStays) {
     grille.Vider_grille();
-    const Cellules qso = {"40", "12/03/2021", "13:07", "F5ZZZ", "599", "1", "599", "", "YL",
-                          "Anne", "7",  "F",          "0",     "",      "DUPE = F5ZZZ"};
+    const Cellules qso = {"40", "12/03/2021", "13:07", "F5ZZZ", "599", "1", "599",         "",
+                          "YL", "Anne",       "7",     "F",     "0",   "",  "DUPE = F5ZZZ"};
     Cellules vide = qso;
     test::remplir(grille, 1, qso);
     vide[colonne::indicatif] = "";
@@ -292,15 +292,11 @@ TEST_F(Cabrillo, PowerLineFromTheCategory) {
         const char* categorie;
         const char* ligne; // nullptr: no power line
     };
-    for (const Cas& c : {Cas{"A. >=100W", "CATEGORY-POWER: HIGH"},
-                         Cas{"B. <=100W", "CATEGORY-POWER: LOW"},
-                         Cas{"B. >=100W", "CATEGORY-POWER: LOW"},
-                         Cas{"C. SWL", "CATEGORY-POWER: SWL"},
-                         Cas{"mon cat. C. B.", "CATEGORY-POWER: LOW"},
-                         Cas{"B. et A.", "CATEGORY-POWER: HIGH"},
-                         Cas{"a. >=100W", nullptr},
-                         Cas{"A >=100W", nullptr},
-                         Cas{"", nullptr}}) {
+    for (const Cas& c :
+         {Cas{"A. >=100W", "CATEGORY-POWER: HIGH"}, Cas{"B. <=100W", "CATEGORY-POWER: LOW"},
+          Cas{"B. >=100W", "CATEGORY-POWER: LOW"}, Cas{"C. SWL", "CATEGORY-POWER: SWL"},
+          Cas{"mon cat. C. B.", "CATEGORY-POWER: LOW"}, Cas{"B. et A.", "CATEGORY-POWER: HIGH"},
+          Cas{"a. >=100W", nullptr}, Cas{"A >=100W", nullptr}, Cas{"", nullptr}}) {
         station.MY_CATEGORY = c.categorie;
         const auto l = entete();
         ASSERT_GE(l.size(), 9u);
@@ -328,12 +324,12 @@ TEST_F(Cabrillo, OverlayAndTheOwnSexField) {
 
 TEST_F(Cabrillo, ClubLineFromTheFormsMemberField) {
     station.MY_NRKAZ = "123"; // the stored value plays no part
-    for (const auto& [numero, club] : std::vector<std::pair<std::string, std::string>>{
-             {"NM", "CLUB: NM"},
-             {"123", "CLUB: KAZ"},
-             {"", "CLUB: KAZ"},
-             {"nm", "CLUB: KAZ"},
-             {"NM ", "CLUB: KAZ"}}) {
+    for (const auto& [numero, club] :
+         std::vector<std::pair<std::string, std::string>>{{"NM", "CLUB: NM"},
+                                                          {"123", "CLUB: KAZ"},
+                                                          {"", "CLUB: KAZ"},
+                                                          {"nm", "CLUB: KAZ"},
+                                                          {"NM ", "CLUB: KAZ"}}) {
         champs.Edit_NKAZ = numero;
         EXPECT_EQ(entete()[9], club) << "'" << numero << "'";
     }
@@ -355,10 +351,10 @@ TEST(NomCabrillo, ExtensionReplacedFolderDropped) {
         const char* nom;
         const char* attendu;
     };
-    for (const Cas& c : {Cas{"KAZ2021.YL", "KAZ2021.CBR"}, Cas{"KAZ2021", "KAZ2021.CBR"},
-                         Cas{"", ".CBR"}, Cas{"a.b.YL", "a.b.CBR"}, Cas{"X.", "X.CBR"},
-                         Cas{"dos.sier/X", "X.CBR"}, Cas{"..\\..\\X.YL", "X.CBR"},
-                         Cas{"../X.yl", "X.CBR"}}) {
+    for (const Cas& c :
+         {Cas{"KAZ2021.YL", "KAZ2021.CBR"}, Cas{"KAZ2021", "KAZ2021.CBR"}, Cas{"", ".CBR"},
+          Cas{"a.b.YL", "a.b.CBR"}, Cas{"X.", "X.CBR"}, Cas{"dos.sier/X", "X.CBR"},
+          Cas{"..\\..\\X.YL", "X.CBR"}, Cas{"../X.yl", "X.CBR"}}) {
         EXPECT_EQ(nom_cabrillo(c.nom), c.attendu) << c.nom;
     }
 }
