@@ -32,7 +32,7 @@ std::string heure_cabrillo(const std::string& h) {
     return copie(h, 1, 2) + copie(h, 4, 2);
 }
 
-// A "*" marks a number the member lookup could not confirm; the checker wants the number.
+// The checker reads the number alone, without the "*" mark a member cell may carry.
 std::string sans_etoile(std::string numero) {
     const auto etoile = numero.find('*');
     if (etoile != std::string::npos) numero.erase(etoile, 1);

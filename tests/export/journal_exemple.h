@@ -20,7 +20,7 @@ inline void remplir(Grille_log& g, int r, const Cellules& c) {
         g.set_cellule(col, r, cp1252(c[static_cast<std::size_t>(col)]));
 }
 
-// The rows, in order: a YL member whose number has the "*" of an unconfirmed lookup; an
+// The rows, in order: a YL member whose number carries a "*"; an
 // OM non-member; a blank row; a duplicate of row 1 with a two-digit year and no points;
 // an unknown band with a 14-character call; a member whose name is longer than its
 // field; a callsign of blanks only; then the entry row as the real-time tick leaves it.

@@ -242,7 +242,7 @@ TEST_F(Cabrillo, MemberNumberLosesItsFirstStar) {
                                          "", "YL", "Anne", c.numero, "F", "2", "", ""});
         EXPECT_EQ(l.substr(74, 4), c.champ) << c.numero;
     }
-    // The station's own number keeps its star: only the other station's is a lookup mark.
+    // The station's own number is written as it is.
     station.MY_NRKAZ = "12*";
     const std::string l = une_ligne({"40", "12/03/2021", "13:07", "F5ZZZ", "599", "1", "599", "",
                                      "YL", "Anne", "7", "F", "2", "", ""});
