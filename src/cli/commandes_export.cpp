@@ -9,7 +9,6 @@
 #include "platform/cp1252.h"
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
-#include "refdata/reference.h"
 
 #include <ostream>
 
@@ -72,9 +71,8 @@ int commande_export(FichierExport quoi, const std::filesystem::path& dossier,
                                   prog.dossiers, prog.emplacement, etat);
         } else {
             // As at the start of the program, the prefix list follows the country file.
-            Reference reference(prog.dossiers);
-            reference.Conversion_cty();
-            p = Creation_adif(prog.grille, prog.station, prog.emplacement, reference);
+            prog.reference.Conversion_cty();
+            p = Creation_adif(prog.grille, prog.station, prog.emplacement, prog.reference);
         }
         out << p.string() << "\n";
     } catch (const Erreur& e) {
