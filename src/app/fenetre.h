@@ -8,7 +8,7 @@
 
 namespace ylkaz {
 
-class Fenetre {
+class FenetreLogique {
   public:
     const Geometrie& geometrie() const { return geometrie_; }
     void set_geometrie(const Geometrie& g) {
@@ -22,16 +22,16 @@ class Fenetre {
     std::function<void()> sur_changement;
 
   protected:
-    explicit Fenetre(const Geometrie& g) : geometrie_(g) {}
-    ~Fenetre() = default;
-    Fenetre(const Fenetre&) = delete;
-    Fenetre& operator=(const Fenetre&) = delete;
+    explicit FenetreLogique(const Geometrie& g) : geometrie_(g) {}
+    ~FenetreLogique() = default;
+    FenetreLogique(const FenetreLogique&) = delete;
+    FenetreLogique& operator=(const FenetreLogique&) = delete;
 
     // One change, or a change and the changes its handlers make: the notice goes out
     // when the outermost one ends, and only if something changed.
     class Lot {
       public:
-        explicit Lot(Fenetre& f) : f_(f) { ++f_.profondeur_; }
+        explicit Lot(FenetreLogique& f) : f_(f) { ++f_.profondeur_; }
         ~Lot() {
             if (--f_.profondeur_ == 0 && std::exchange(f_.change_, false) && f_.sur_changement)
                 f_.sur_changement();
@@ -41,7 +41,7 @@ class Fenetre {
         void change() { f_.change_ = true; }
 
       private:
-        Fenetre& f_;
+        FenetreLogique& f_;
     };
 
   private:

@@ -2,6 +2,6 @@
 
 namespace ylkaz {
 
-Form_main::Form_main(ylkaz::Grille_log& grille) : Fenetre(GEOMETRIE_DEFAUT), Grille_log(grille) {}
+Form_main::Form_main(ylkaz::Grille_log& grille) : FenetreLogique(GEOMETRIE_DEFAUT), Grille_log(grille) {}
 
 } // namespace ylkaz

@@ -5,7 +5,7 @@
 
 namespace ylkaz {
 
-class Form_main : public Fenetre {
+class Form_main : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{510, 240, 950, 600};
 

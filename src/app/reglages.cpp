@@ -17,7 +17,7 @@ constexpr const char* CATEGORIE_DEFAUT = "B. >=100W";
 // One group of window keys: F<n>W, F<n>T, F<n>L, F<n>H.
 struct GroupeFenetre {
     const char* prefixe;
-    Fenetre& fenetre;
+    FenetreLogique& fenetre;
     Geometrie defaut;
 };
 

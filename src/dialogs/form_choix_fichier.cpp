@@ -2,7 +2,7 @@
 
 namespace ylkaz {
 
-Form_choix_fichier::Form_choix_fichier() : Fenetre(GEOMETRIE_DEFAUT) {}
+Form_choix_fichier::Form_choix_fichier() : FenetreLogique(GEOMETRIE_DEFAUT) {}
 
 void Form_choix_fichier::changer(std::string& champ, std::string texte) {
     if (champ == texte) return;

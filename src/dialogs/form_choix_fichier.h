@@ -6,7 +6,7 @@
 
 namespace ylkaz {
 
-class Form_choix_fichier : public Fenetre {
+class Form_choix_fichier : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
 

@@ -2,7 +2,7 @@
 
 namespace ylkaz {
 
-Form_info::Form_info(StationRecord& station) : Fenetre(GEOMETRIE_DEFAUT), station_(station) {}
+Form_info::Form_info(StationRecord& station) : FenetreLogique(GEOMETRIE_DEFAUT), station_(station) {}
 
 void Form_info::changer(std::string& champ, std::string texte, void (Form_info::*handler)()) {
     if (champ == texte) return;

@@ -7,7 +7,7 @@
 
 namespace ylkaz {
 
-class Form_info : public Fenetre {
+class Form_info : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
     static constexpr const char* CATEGORIE_DEFAUT = "A. >=100W";

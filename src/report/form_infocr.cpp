@@ -2,6 +2,6 @@
 
 namespace ylkaz {
 
-Form_infoCR::Form_infoCR() : Fenetre(GEOMETRIE_DEFAUT) {}
+Form_infoCR::Form_infoCR() : FenetreLogique(GEOMETRIE_DEFAUT) {}
 
 } // namespace ylkaz

@@ -4,7 +4,7 @@
 
 namespace ylkaz {
 
-class Form_infoCR : public Fenetre {
+class Form_infoCR : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
 
