@@ -169,11 +169,42 @@ int cmd_adif(Contexte& c) {
     return commande_export(FichierExport::adif, c.dossier, c.args, c.out, c.err);
 }
 
+// The station record the other commands work with, one field a line: name, TAB, value.
+int cmd_station(Contexte& c) {
+    if (!c.args.empty()) {
+        c.err << "usage : ylkaz [--prog DOSSIER] station\n";
+        return 2;
+    }
+    try {
+        const StationRecord s = Station_sans_fenetre(c.dossier);
+        for (const auto& [nom, valeur] :
+             {std::pair<const char*, const std::string&>{"OPERATOR", s.OPERATOR},
+              {"MY_NAME", s.MY_NAME},
+              {"MY_STATION", s.MY_STATION},
+              {"MY_NRKAZ", s.MY_NRKAZ},
+              {"MY_DXCC", s.MY_DXCC},
+              {"MY_SEXE", s.MY_SEXE},
+              {"MY_CATEGORY", s.MY_CATEGORY},
+              {"MY_LOCATOR", s.MY_LOCATOR},
+              {"MY_STREET", s.MY_STREET},
+              {"MY_CITY", s.MY_CITY},
+              {"MY_EMAIL", s.MY_EMAIL},
+              {"MY_SMTP", s.MY_SMTP},
+              {"MY_PORT", s.MY_PORT}})
+            imprimer_champs(c.out, {nom, valeur});
+    } catch (const Erreur& e) {
+        c.err << "ylkaz: " << cp1252_vers_utf8(e.what()) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 void usage(std::ostream& err) {
     err << "usage : ylkaz [--prog DOSSIER] COMMANDE [ARGUMENTS]\n"
            "commandes : version, liste FICHIER.YL, score FICHIER.YL\n"
            "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n"
-           "            cabrillo [FICHIER.YL], adif [FICHIER.YL]\n";
+           "            cabrillo [FICHIER.YL], adif [FICHIER.YL]\n"
+           "            station\n";
 }
 
 } // namespace
@@ -208,6 +239,9 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
         // The path of the file written.
         {"cabrillo", cmd_cabrillo},
         {"adif", cmd_adif},
+}
+
+        {"station", cmd_station},
     };
     const auto it = commandes.find(nom);
     if (it == commandes.end()) {

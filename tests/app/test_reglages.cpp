@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/erreur.h"
+#include "support/banc_programme.h"
 #include "support/dossier_temp.h"
 #include "support/limite_taille.h"
 
@@ -12,22 +13,27 @@ namespace {
 
 const std::string ORG = "YL_KAZ, Version: 6.0.0.0--- XX0XX / KAZ 17";
 
-// The state of one run of the program, over a program folder.
+// The state of one run of the program, over a program folder, with the country list
+// converted when the folder holds a country file.
 struct Etat {
-    explicit Etat(const std::filesystem::path& prog) : dossiers(Dossiers::depuis(prog)) {}
+    explicit Etat(const std::filesystem::path& prog) : banc(prog) {
+        banc.p.dossiers = Dossiers::depuis(prog);
+        banc.p.Form_info.Conversion_cty();
+        banc.p.Charge_langue = [this] { ++langues_appliquees; };
+    }
 
-    Dossiers dossiers;
-    StationRecord station;
-    EmplacementLog emplacement;
-    int LNG = 0;
-    Grille_log grille;
-    Form_main main{grille};
-    Form_info info{station};
-    Form_choix_fichier choix;
-    Form_infoCR cr;
+    test::BancProgramme banc;
+    Dossiers& dossiers = banc.p.dossiers;
+    StationRecord& station = banc.p.station;
+    EmplacementLog& emplacement = banc.p.emplacement;
+    int& LNG = banc.p.catalogue.LNG;
+    Grille_log& grille = banc.p.grille;
+    Form_main& main = banc.p.Form_main;
+    Form_info& info = banc.p.Form_info;
+    Form_choix_fichier& choix = banc.p.Form_choix_fichier;
+    Form_infoCR& cr = banc.p.Form_infoCR;
     int langues_appliquees = 0;
-    Reglages r{station, dossiers, emplacement, LNG,    main,
-               info,    choix,    cr,          grille, [this] { ++langues_appliquees; }};
+    Reglages r = banc.p.reglages();
 };
 
 class Reglages_ : public ::testing::Test {
@@ -97,6 +103,7 @@ TEST_F(Reglages_, FileWrittenFromNothingHoldsEveryKeyInOrder) {
 }
 
 TEST_F(Reglages_, EveryValueComesBackThroughTheFile) {
+    test::references(prog);
     const auto logs = prog / "Logs";
     std::filesystem::create_directory(logs);
     Etat avant(prog.chemin());
