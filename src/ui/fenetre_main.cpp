@@ -3,11 +3,15 @@
 #include "geometrie_qt.h"
 #include "modele_grille.h"
 #include "police.h"
+#include "texte_qt.h"
 #include "vue_bandes.h"
 #include "vue_grille_log.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace ylkaz::ui {
@@ -22,25 +26,49 @@ QLabel* etiquette(const QString& texte, QWidget* parent, QColor couleur = Qt::bl
     return l;
 }
 
+QColor couleur(Form_main::Couleur c) {
+    switch (c) {
+    case Form_main::Couleur::rouge:
+        return Qt::red;
+    case Form_main::Couleur::bleu:
+        return Qt::blue;
+    case Form_main::Couleur::noir:
+        break;
+    }
+    return Qt::black;
+}
+
 } // namespace
 
 FenetreMain::FenetreMain(Form_main& logique, Grille_band& bandes, QWidget* parent)
     : QMainWindow(parent), logique_(logique), modele_(new ModeleGrille(logique.Grille_log, this)) {
+    setObjectName(QStringLiteral("Form_main"));
     setWindowTitle(QStringLiteral("YL_KAZ"));
+    setFont(police_programme(8));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 255, 255)); // aqua
     setPalette(pal);
     setAutoFillBackground(true);
+
+    creer_barre_outils();
+    creer_menus();
 
     auto* centre = new QWidget(this);
     auto* colonne = new QVBoxLayout(centre);
     colonne->setContentsMargins(4, 4, 4, 0);
 
     auto* saisie = new QHBoxLayout;
+    saisie_ = saisie;
+    omyl_ = etiquette(QString(), centre);
+    omyl_->setFont(police_programme(16));
+    omyl_->setMinimumWidth(160);
+    saisie->addSpacing(12);
+    saisie->addWidget(omyl_);
+    saisie->addStretch(1);
     saisie->addWidget(etiquette(QStringLiteral("Bande"), centre));
     bandes_ = new VueBandes(bandes, centre);
     saisie->addWidget(bandes_);
-    saisie->addStretch(1);
+    saisie->addSpacing(12);
     colonne->addLayout(saisie);
 
     vue_ = new VueGrilleLog(*modele_, centre);
@@ -55,14 +83,118 @@ FenetreMain::FenetreMain(Form_main& logique, Grille_band& bandes, QWidget* paren
 
     nomfichier_ = etiquette(QString(), this, Qt::blue);
     continent_ = etiquette(QString(), this, Qt::red);
-    score_ = etiquette(QStringLiteral("Score = "), this, Qt::blue);
+    score_ = etiquette(QString(), this, Qt::blue);
     statusBar()->addWidget(nomfichier_, 1);
     statusBar()->addWidget(etiquette(QStringLiteral("Continent = "), this));
     statusBar()->addWidget(continent_, 1);
     statusBar()->addWidget(score_, 2);
 
+    logique_.ouvrir_editeur = [this] {
+        vue_->setFocus();
+        vue_->ouvrir_editeur();
+    };
+    montrer_logique();
     appliquer_geometrie(*this, logique_.geometrie());
-    logique_.sur_changement = [this] { appliquer_geometrie(*this, logique_.geometrie()); };
+    logique_.sur_changement = [this] { montrer_logique(); };
+}
+
+void FenetreMain::creer_barre_outils() {
+    barre_ = addToolBar(QStringLiteral("Outils"));
+    barre_->setMovable(false);
+    barre_->setAutoFillBackground(true);
+    QPalette pal = barre_->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192)); // grey
+    barre_->setPalette(pal);
+    barre_->setIconSize(QSize(22, 22));
+
+    const auto bouton = [this](QStyle::StandardPixmap icone, const QString& texte,
+                               const QString& bulle, void (Form_main::*commande)()) {
+        auto* b = new QToolButton(barre_);
+        if (icone != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icone));
+        b->setText(texte);
+        b->setToolButtonStyle(icone == QStyle::SP_CustomBase ? Qt::ToolButtonTextOnly
+                                                             : Qt::ToolButtonIconOnly);
+        b->setToolTip(bulle);
+        b->setAutoRaise(true);
+        b->setMinimumSize(30, 30);
+        connect(b, &QToolButton::clicked, this, [this, commande] { (logique_.*commande)(); });
+        barre_->addWidget(b);
+        return b;
+    };
+    bouton1_ = bouton(QStyle::SP_ArrowBack, QStringLiteral("Infos"),
+                      QStringLiteral("Retour page infos"), &Form_main::SpeedButton1Click);
+    retour_info_ =
+        bouton(QStyle::SP_FileDialogNewFolder, QStringLiteral("Nouveau"),
+               QStringLiteral("Nouveau log (retour à la fiche infos)"),
+               &Form_main::SpeedButton_retour_infoClick);
+    ouvrir_ = bouton(QStyle::SP_DialogOpenButton, QStringLiteral("Ouvrir"),
+                     QStringLiteral("Ouvrir un fichier log"), &Form_main::SpeedButton_ouvrirClick);
+    barre_->addSeparator();
+    groupe_temps_ = barre_->addSeparator();
+    calculatrice_ =
+        bouton(QStyle::SP_BrowserReload, QStringLiteral("Recalcul"),
+               QStringLiteral("Recalcul complet"), &Form_main::SpeedButton_calculatriceClick);
+    creation_ = bouton(QStyle::SP_DialogSaveButton, QStringLiteral("Cabrillo"),
+                       QStringLiteral("Création du fichier CR CABRILLO"),
+                       &Form_main::SpeedButton_creation_fichiersClick);
+    mail_ = bouton(QStyle::SP_CustomBase, QStringLiteral("CR"),
+                   QStringLiteral("Envoi du compte rendu au correcteur"),
+                   &Form_main::SpeedButton_mailClick);
+    barre_->addSeparator();
+    aide_ = bouton(QStyle::SP_DialogHelpButton, QStringLiteral("Aide"), QStringLiteral("Aide"),
+                   &Form_main::SpeedButton_helpClick);
+    plus_ = bouton(QStyle::SP_CustomBase, QStringLiteral("A+"),
+                   QStringLiteral("Agrandir le texte du log"),
+                   &Form_main::SpeedButton_taille_plusClick);
+    moins_ = bouton(QStyle::SP_CustomBase, QStringLiteral("A"),
+                    QStringLiteral("Texte du log à sa taille normale"),
+                    &Form_main::SpeedButton_Taille_moinsClick);
+
+    auto* ressort = new QWidget(barre_);
+    ressort->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    barre_->addWidget(ressort);
+    quitter_ = bouton(QStyle::SP_DialogCloseButton, QStringLiteral("Quitter"), QString(),
+                      &Form_main::BitBtn_quitClick);
+    quitter_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    quitter_->setAutoRaise(false);
+}
+
+void FenetreMain::creer_menus() {
+    QMenu* langues = menuBar()->addMenu(QStringLiteral("Langues"));
+    int n = 0;
+    for (const char* nom : {"Français", "Anglais", "Espagnol", "Italien", "Allemand"}) {
+        const int numero = ++n;
+        QAction* a = langues->addAction(QString::fromUtf8(nom));
+        connect(a, &QAction::triggered, this, [this, numero] { logique_.LangueClick(numero); });
+        langues_.push_back(a);
+    }
+    QMenu* fichiers = menuBar()->addMenu(QStringLiteral("Fichiers"));
+    menu_ouvrir_ = fichiers->addAction(QStringLiteral("Ouvrir"));
+    connect(menu_ouvrir_, &QAction::triggered, this, [this] { logique_.SpeedButton_ouvrirClick(); });
+    menu_infos_ = fichiers->addAction(QStringLiteral("Acces fiche infos"));
+    connect(menu_infos_, &QAction::triggered, this, [this] { logique_.Acces_fiche_infosClick(); });
+    QMenu* logs = menuBar()->addMenu(QStringLiteral("Logs"));
+    menu_cabrillo_ = logs->addAction(QStringLiteral("Creation Cabrillo"));
+    connect(menu_cabrillo_, &QAction::triggered, this,
+            [this] { logique_.SpeedButton_creation_fichiersClick(); });
+}
+
+void FenetreMain::montrer_logique() {
+    setWindowTitle(qs(logique_.Caption()));
+    nomfichier_->setText(qs(logique_.Label_nomfichier()));
+    continent_->setText(qs(logique_.Label_his_continent()));
+    score_->setText(qs(logique_.Label_score()));
+    omyl_->setText(qs(logique_.Label_OMYL()));
+    QPalette pal = omyl_->palette();
+    pal.setColor(QPalette::WindowText, couleur(logique_.Label_OMYL_couleur()));
+    omyl_->setPalette(pal);
+    if (logique_.geometrie() != geometrie_de(*this)) appliquer_geometrie(*this, logique_.geometrie());
+}
+
+// The close box as much as the quit button: the whole program ends.
+void FenetreMain::closeEvent(QCloseEvent* e) {
+    e->accept();
+    logique_.FormClose();
 }
 
 void FenetreMain::moveEvent(QMoveEvent* e) {
@@ -77,6 +209,7 @@ void FenetreMain::resizeEvent(QResizeEvent* e) {
 
 FenetreMain::~FenetreMain() {
     logique_.sur_changement = nullptr;
+    logique_.ouvrir_editeur = nullptr;
 }
 
 } // namespace ylkaz::ui

@@ -1,10 +1,14 @@
 #pragma once
-// The main window: the entry bar with the band selector, the log table, the status line.
+// The main window: the tool bar and menus, the entry bar with the band selector, the log
+// table, the status line.
 #include "app/form_main.h"
 #include "log/grille_log.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace ylkaz::ui {
 
@@ -23,12 +27,40 @@ class FenetreMain : public QMainWindow {
     QLabel& Label_nomfichier() { return *nomfichier_; }
     QLabel& Label_his_continent() { return *continent_; }
     QLabel& Label_score() { return *score_; }
+    QLabel& Label_OMYL() { return *omyl_; }
+
+    // The tool bar; the time-mode buttons go before `groupe_temps()`.
+    QToolBar& barre_outils() { return *barre_; }
+    QAction* groupe_temps() { return groupe_temps_; }
+    // The entry bar; the date and time pickers go at its start.
+    QLayout& barre_saisie() { return *saisie_; }
+
+    QToolButton& SpeedButton1() { return *bouton1_; }
+    QToolButton& SpeedButton_retour_info() { return *retour_info_; }
+    QToolButton& SpeedButton_ouvrir() { return *ouvrir_; }
+    QToolButton& SpeedButton_calculatrice() { return *calculatrice_; }
+    QToolButton& SpeedButton_creation_fichiers() { return *creation_; }
+    QToolButton& SpeedButton_mail() { return *mail_; }
+    QToolButton& SpeedButton_help() { return *aide_; }
+    QToolButton& SpeedButton_taille_plus() { return *plus_; }
+    QToolButton& SpeedButton_Taille_moins() { return *moins_; }
+    QToolButton& BitBtn_quit() { return *quitter_; }
+    // Menu items, in the menu bar's order.
+    QAction& Ouvrir() { return *menu_ouvrir_; }
+    QAction& Acces_fiche_infos() { return *menu_infos_; }
+    QAction& Creation_Cabrillo() { return *menu_cabrillo_; }
+    QAction& Langue(int n) { return *langues_.at(static_cast<std::size_t>(n - 1)); }
 
   protected:
+    void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void creer_barre_outils();
+    void creer_menus();
+    void montrer_logique();
+
     Form_main& logique_;
     ModeleGrille* modele_;
     VueGrilleLog* vue_;
@@ -36,6 +68,14 @@ class FenetreMain : public QMainWindow {
     QLabel* nomfichier_;
     QLabel* continent_;
     QLabel* score_;
+    QLabel* omyl_;
+    QToolBar* barre_;
+    QAction* groupe_temps_;
+    QLayout* saisie_;
+    QToolButton *bouton1_, *retour_info_, *ouvrir_, *calculatrice_, *creation_, *mail_, *aide_,
+        *plus_, *moins_, *quitter_;
+    QAction *menu_ouvrir_, *menu_infos_, *menu_cabrillo_;
+    std::vector<QAction*> langues_;
 };
 
 } // namespace ylkaz::ui

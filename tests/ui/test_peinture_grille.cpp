@@ -3,15 +3,27 @@
 #include "fenetre_main.h"
 #include "log/grille_log.h"
 #include "modele_grille.h"
+#include "support/banc_programme.h"
 #include "vue_bandes.h"
 #include "vue_grille_log.h"
 
 #include <QHeaderView>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ylkaz;
 using namespace ylkaz::ui;
+
+// The log table and band selector of a program that was not started.
+struct Tables {
+    QTemporaryDir dossier;
+    test::BancProgramme banc{dossier.path().toStdString()};
+    Grille_log& g = banc.p.grille;
+    Grille_band& b = banc.p.bandes;
+    Form_main& logique = banc.p.Form_main;
+    Tables() { b.initialiser(); }
+};
 
 class TestPeintureGrille : public QObject {
     Q_OBJECT
@@ -25,14 +37,14 @@ class TestPeintureGrille : public QObject {
 
   private slots:
     void rowColoursDependOnRowAndColumnOnly() {
-        Grille_log g;
-        Grille_band b(g);
-        b.initialiser();
+        Tables t;
+        Grille_log& g = t.g;
+        Grille_band& b = t.b;
         g.set_RowCount(7);
         g.renumeroter();
         g.set_cellule(colonne::doublon, 4, "DUPE = F4ABC->12:00->12/03/2021");
         g.set_cellule(colonne::categorie, 5, "YL");
-        Form_main logique(g);
+        Form_main& logique = t.logique;
         FenetreMain f(logique, b);
         f.resize(1400, 400);
         f.show();
@@ -55,12 +67,12 @@ class TestPeintureGrille : public QObject {
     }
 
     void textIsBlackTwoPixelsFromTheLeft() {
-        Grille_log g;
-        Grille_band b(g);
-        b.initialiser();
+        Tables t;
+        Grille_log& g = t.g;
+        Grille_band& b = t.b;
         g.set_RowCount(4);
         g.set_cellule(colonne::indicatif, 3, "WWWWWWWW");
-        Form_main logique(g);
+        Form_main& logique = t.logique;
         FenetreMain f(logique, b);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -101,11 +113,11 @@ class TestPeintureGrille : public QObject {
     }
 
     void headerShowsTheTitleRowAndRowsFollowTheTable() {
-        Grille_log g;
-        Grille_band b(g);
-        b.initialiser();
+        Tables t;
+        Grille_log& g = t.g;
+        Grille_band& b = t.b;
         g.set_cellule(3, 0, "Indicatif");
-        Form_main logique(g);
+        Form_main& logique = t.logique;
         FenetreMain f(logique, b);
         f.show();
         auto* m = f.Grille_log_vue().model();
