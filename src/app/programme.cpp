@@ -2,7 +2,6 @@
 
 #include "platform/erreur.h"
 
-#include <vector>
 
 namespace ylkaz {
 
@@ -11,17 +10,21 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
       stockage(etat_log, grille, bandes, station, emplacement, dossiers, p.dialogues, p.minuterie,
                p.horloge, p.lecteurs,
                LiensLog{
+                   [this] { Calcul_score(); },
                    [this] {
-                       if (Calcul_score) Calcul_score();
+                       score.remettre_a_zero();
+                       montrer_score();
                    },
-                   [this] { Form_main.set_Label_score("Score = "); },
                    [this] { Sauve_ini(reglages()); },
                    [this] {
                        Form_choix_fichier.set_Edit_chemin(emplacement.CHEMIN_FICHIER);
                        Form_choix_fichier.set_Edit_nom_fichier(emplacement.NOM_FICHIER);
                    },
                    [this](const std::string& t) { Form_main.set_Label_nomfichier(t); },
-                   [this] { Form_main.set_Label_his_continent({}); },
+                   [this] {
+                       score.Label_his_continent.clear();
+                       Form_main.set_Label_his_continent({});
+                   },
                    [this] {
                        if (Form_main.ouvrir_editeur) Form_main.ouvrir_editeur();
                    },
@@ -53,9 +56,7 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                           p.dialogues,
                           p.minuterie,
                           [this] { Sauve_ini(reglages()); },
-                          [this] {
-                              if (Calcul_score) Calcul_score();
-                          },
+                          [this] { Calcul_score(); },
                           {},
                           [this](const std::filesystem::path& f) {
                               if (ouvrir_document) ouvrir_document(f);
@@ -83,6 +84,20 @@ void Programme::Demarrer() {
     grille.renumeroter();
 }
 
+void Programme::Calcul_score() {
+    try {
+        ylkaz::Calcul_score(grille, station, reference, score);
+    } catch (const Erreur& e) {
+        plateforme.dialogues.message(e.what());
+    }
+    montrer_score();
+}
+
+void Programme::montrer_score() {
+    Form_main.set_Label_score(score.Label_score);
+    Form_main.set_Label_his_continent(score.Label_his_continent);
+}
+
 Reglages Programme::reglages() {
     return Reglages{station,   dossiers,           emplacement, catalogue.LNG, Form_main,
                     Form_info, Form_choix_fichier, Form_infoCR, grille,        [this] {
@@ -90,55 +105,14 @@ Reglages Programme::reglages() {
                     }};
 }
 
-namespace {
-
-// No screen: questions are answered No, messages are kept for the caller.
-class DialoguesMuets final : public Dialogues {
-  public:
-    void message(const std::string& texte) override { messages.push_back(texte); }
-    bool question(const std::string&) override { return false; }
-    std::optional<std::string> ouvrir_fichier(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> choisir_dossier(const std::string&) override {
-        return std::nullopt;
-    }
-    void montrer(Fenetre) override {}
-    void cacher(Fenetre) override {}
-    std::vector<std::string> messages;
-};
-
-class MinuterieArretee final : public Minuterie {
-  public:
-    void demarrer() override {}
-    void arreter() override {}
-    bool actif() const override { return false; }
-};
-
-class AucunLecteur final : public Lecteurs {
-  public:
-    std::vector<Lecteur> lister() const override { return {}; }
-    int type(const std::filesystem::path&) const override {
-        return static_cast<int>(TypeLecteur::inexistant);
-    }
-};
-
-} // namespace
-
-StationRecord Station_sans_fenetre(const std::filesystem::path& dossier_programme) {
-    DialoguesMuets dialogues;
-    MinuterieArretee minuterie;
-    HorlogeSysteme horloge;
-    AucunLecteur lecteurs;
-    MiseAJourAbsente mise_a_jour;
-    Programme p(dossier_programme, {dialogues, minuterie, horloge, lecteurs, mise_a_jour});
-    // Neither folders created nor databases fetched: a command only reads.
-    p.dossiers = Dossiers::depuis(dossier_programme);
+ProgrammeSansFenetre::ProgrammeSansFenetre(const std::filesystem::path& dossier)
+    : programme_(dossier, Plateforme{muets_, muets_, horloge_, muets_, mise_a_jour_}) {
+    auto& p = programme_;
+    p.dossiers = Dossiers::depuis(dossier);
     p.Form_info.Conversion_cty();
     Charge_ini(p.reglages());
-    if (!dialogues.messages.empty()) throw Erreur(dialogues.messages.front());
-    if (const auto refus = p.Form_info.Stocker_station()) throw Erreur(*refus);
-    return p.station;
+    if (!muets_.messages.empty()) throw Erreur(muets_.messages.front());
+    refus_ = p.Form_info.Stocker_station();
 }
 
 } // namespace ylkaz

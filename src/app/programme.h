@@ -19,6 +19,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace ylkaz {
 
@@ -66,9 +69,13 @@ class Programme {
     std::function<void(const std::filesystem::path&)> ouvrir_document;
     // Supplied by other parts of the program; may stay empty.
     std::function<void()> Charge_langue;
-    std::function<void()> Calcul_score;
     // The real-time button's work; by default the mode and the tick.
     std::function<void()> temps_reel;
+
+    // Evaluates every row and shows the score line and the last continent.
+    void Calcul_score();
+    // The score's labels onto the main window, after a row was evaluated.
+    void montrer_score();
 
     Reglages reglages();
 
@@ -76,10 +83,51 @@ class Programme {
     std::filesystem::path dossier_programme_;
 };
 
-// The station record as the station form stores it at start-up, without any window and
-// without saving anything: the program folder's settings loaded (the fields' change
-// handling runs, with the country list converted first), then the form's OK. Throws
-// Erreur with the form's refusal text, or with the text of a lookup that failed.
-StationRecord Station_sans_fenetre(const std::filesystem::path& dossier_programme);
+// The program as the ylkaz commands use it, without any window and without saving
+// anything: the program folder's settings loaded as at start-up (the country list
+// converted first, the fields' change handling run), then the station form's OK. The
+// folders are not created and the databases not fetched. Throws Erreur with the text
+// of a lookup that failed.
+class ProgrammeSansFenetre {
+  public:
+    explicit ProgrammeSansFenetre(const std::filesystem::path& dossier_programme);
+
+    const StationRecord& station() const { return programme_.station; }
+    // The form's refusal (no operator, an e-mail address without a server); the record
+    // then holds what OK stored before it refused.
+    const std::optional<std::string>& refus() const { return refus_; }
+    Programme& programme() { return programme_; }
+
+  private:
+    // No screen: questions are answered No, messages are kept.
+    class Muets final : public Dialogues, public Minuterie, public Lecteurs {
+      public:
+        void message(const std::string& texte) override { messages.push_back(texte); }
+        bool question(const std::string&) override { return false; }
+        std::optional<std::string> ouvrir_fichier(const std::string&,
+                                                  const std::string&) override {
+            return std::nullopt;
+        }
+        std::optional<std::string> choisir_dossier(const std::string&) override {
+            return std::nullopt;
+        }
+        void montrer(Fenetre) override {}
+        void cacher(Fenetre) override {}
+        void demarrer() override {}
+        void arreter() override {}
+        bool actif() const override { return false; }
+        std::vector<Lecteur> lister() const override { return {}; }
+        int type(const std::filesystem::path&) const override {
+            return static_cast<int>(TypeLecteur::inexistant);
+        }
+        std::vector<std::string> messages;
+    };
+
+    Muets muets_;
+    HorlogeSysteme horloge_;
+    MiseAJourAbsente mise_a_jour_;
+    Programme programme_;
+    std::optional<std::string> refus_;
+};
 
 } // namespace ylkaz

@@ -61,20 +61,24 @@ int cmd_version(Contexte& c) {
     return 0;
 }
 
-// The log with its computed columns, as the main window shows it: the station's sex is
-// what the station form's OK makes of the settings ("YL", otherwise "OM").
+// The log with its computed columns, as the main window shows it, for the station the
+// settings give through the station form. A refused form still gives its record, whose
+// sex is what the form's OK makes of the settings ("YL", otherwise "OM").
 bool charger_et_calculer(Contexte& c, const char* commande, Grille_log& g, EtatScore& score) {
     if (c.args.size() != 1) {
         c.err << "usage : ylkaz [--prog DOSSIER] " << commande << " FICHIER.YL\n";
         return false;
     }
     if (!charger_simple(chemin(utf8_vers_cp1252(c.args[0])), g, c.err)) return false;
-    Programme p(c.dossier);
-    StationRecord station = p.station;
-    station.MY_SEXE = station.MY_SEXE == "YL" ? "YL" : "OM";
-    Reference ref(p.dossiers);
-    ref.Conversion_cty();
-    Calcul_score(g, station, ref, score);
+    try {
+        ProgrammeSansFenetre p(c.dossier);
+        StationRecord station = p.station();
+        station.MY_SEXE = station.MY_SEXE == "YL" ? "YL" : "OM";
+        Calcul_score(g, station, p.programme().reference, score);
+    } catch (const Erreur& e) {
+        c.err << "ylkaz: " << cp1252_vers_utf8(e.what()) << "\n";
+        return false;
+    }
     return true;
 }
 
@@ -176,7 +180,12 @@ int cmd_station(Contexte& c) {
         return 2;
     }
     try {
-        const StationRecord s = Station_sans_fenetre(c.dossier);
+        const ProgrammeSansFenetre p(c.dossier);
+        if (p.refus()) {
+            c.err << "ylkaz: " << cp1252_vers_utf8(*p.refus()) << "\n";
+            return 1;
+        }
+        const StationRecord& s = p.station();
         for (const auto& [nom, valeur] :
              {std::pair<const char*, const std::string&>{"OPERATOR", s.OPERATOR},
               {"MY_NAME", s.MY_NAME},

@@ -106,7 +106,7 @@ TEST(Demarrage, FirstRunThenSecondStartFindsEverythingWhereItWas) {
     EXPECT_EQ(b.p.bandes.bande_courante(), "80");
 }
 
-TEST(StationSansFenetre, TheSettingsThroughTheStationFormsOk) {
+TEST(ProgrammeSansFenetre, StationFromTheSettingsThroughTheStationFormsOk) {
     test::DossierTemp prog;
     test::references(prog);
     prog.ecrire("SMTP.csv", "h\r\nfree;smtp.free.fr;465\r\n");
@@ -116,7 +116,9 @@ TEST(StationSansFenetre, TheSettingsThroughTheStationFormsOk) {
                             "AD2=B\r\nAD3=75001 Paris\r\nemail=anne@free.fr\r\n";
     prog.ecrire("YL_KAZ.ini", ini);
     std::filesystem::remove_all(prog / "Files");
-    const StationRecord s = Station_sans_fenetre(prog.chemin());
+    const ProgrammeSansFenetre p(prog.chemin());
+    EXPECT_EQ(p.refus(), std::nullopt);
+    const StationRecord& s = p.station();
     EXPECT_EQ(s.OPERATOR, "F4ABC");
     EXPECT_EQ(s.MY_STATION, "F4ABC"); // the operator's change handling replaced it
     EXPECT_EQ(s.MY_DXCC, "F");
@@ -134,15 +136,10 @@ TEST(StationSansFenetre, TheSettingsThroughTheStationFormsOk) {
     EXPECT_FALSE(std::filesystem::exists(prog / "Files"));
 }
 
-TEST(StationSansFenetre, RefusalsOfTheFormAreErrors) {
+TEST(ProgrammeSansFenetre, RefusalsOfTheForm) {
     test::DossierTemp prog;
     const auto refus = [&] {
-        try {
-            Station_sans_fenetre(prog.chemin());
-        } catch (const Erreur& e) {
-            return std::string(e.what());
-        }
-        return std::string("accepted");
+        return ProgrammeSansFenetre(prog.chemin()).refus().value_or("accepted");
     };
     EXPECT_EQ(refus(), "             Infos manquantes");
     prog.ecrire("YL_KAZ.ini", "[VGlobales]\r\nOPERATOR=F4ABC\r\n[OP]\r\nemail=a@inconnu.fr\r\n");

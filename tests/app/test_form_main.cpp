@@ -152,14 +152,18 @@ TEST_F(Main_, NewLogAsksThenShowsTheStationFormBesideTheMainWindow) {
 }
 
 TEST_F(Main_, OpenRecomputeHelpAndLanguageReachTheirWork) {
-    int calculs = 0, langues = 0;
-    b.p.Calcul_score = [&] { ++calculs; };
+    int langues = 0;
     b.p.Charge_langue = [&] { ++langues; };
     std::vector<std::filesystem::path> documents;
     b.p.ouvrir_document = [&](const std::filesystem::path& d) { documents.push_back(d); };
 
+    // A QSO whose points were never computed: the recomputation finds them.
+    qso(1, "DL1AAA");
+    EXPECT_EQ(m.Label_score(), "Score = 0 x 0 = 0");
     m.SpeedButton_calculatriceClick();
-    EXPECT_EQ(calculs, 1);
+    EXPECT_EQ(b.p.grille.cellule(colonne::points, 1), "2");
+    EXPECT_EQ(m.Label_score(), "Score = 2 x 1 = 2");
+    EXPECT_EQ(m.Label_his_continent(), "EU");
     m.SpeedButton_helpClick();
     EXPECT_EQ(documents, std::vector<std::filesystem::path>{prog / "YL_KAZ.chm"});
     m.LangueClick(3);
