@@ -76,6 +76,9 @@ FenetreMain::FenetreMain(Form_main& logique, Grille_band& bandes, QWidget* paren
     colonne->addWidget(vue_, 1);
     setCentralWidget(centre);
 
+    // A band chosen by the program (a log loaded) writes the entry row's band cell.
+    connect(modele_, &QAbstractItemModel::dataChanged, bandes_, qOverload<>(&QWidget::update));
+    connect(modele_, &QAbstractItemModel::modelReset, bandes_, qOverload<>(&QWidget::update));
     connect(bandes_, &VueBandes::relache, this, [this] {
         vue_->setFocus();
         vue_->ouvrir_editeur();
@@ -141,7 +144,7 @@ void FenetreMain::creer_barre_outils() {
                    QStringLiteral("Envoi du compte rendu au correcteur"),
                    &Form_main::SpeedButton_mailClick);
     barre_->addSeparator();
-    aide_ = bouton(QStyle::SP_DialogHelpButton, QStringLiteral("Aide"), QStringLiteral("Aide"),
+    aide_ = bouton(QStyle::SP_MessageBoxQuestion, QStringLiteral("Aide"), QStringLiteral("Aide"),
                    &Form_main::SpeedButton_helpClick);
     plus_ = bouton(QStyle::SP_CustomBase, QStringLiteral("A+"),
                    QStringLiteral("Agrandir le texte du log"),
