@@ -36,8 +36,8 @@ void Form_main::FormCreate() {
 void Form_main::FormActivate() {
     Lot lot(*this);
     const auto& station = liens_.station;
-    changer(Caption_, "Dizidevi YL KAZ, V:" + Version_exe() + "     Station : " +
-                          station.MY_STATION + "     " + station.MY_CATEGORY);
+    changer(Caption_, "Dizidevi YL KAZ, V:" + Version_exe() +
+                          "     Station : " + station.MY_STATION + "     " + station.MY_CATEGORY);
     liens_.stockage.Charger_log();
     const auto omyl = [&](const char* sexe, const char* texte, Couleur c) {
         liens_.station.MY_SEXE = sexe;

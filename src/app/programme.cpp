@@ -2,7 +2,6 @@
 
 #include "platform/erreur.h"
 
-
 namespace ylkaz {
 
 Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme p)
@@ -29,8 +28,8 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                        if (Form_main.ouvrir_editeur) Form_main.ouvrir_editeur();
                    },
                }),
-      Form_info(LiensInfo{station, dossiers, emplacement, grille, reference, catalogue,
-                          p.dialogues, p.lecteurs, p.mise_a_jour, etat_log.lecteur_sauvegarde,
+      Form_info(LiensInfo{station, dossiers, emplacement, grille, reference, catalogue, p.dialogues,
+                          p.lecteurs, p.mise_a_jour, etat_log.lecteur_sauvegarde,
                           [this] { Sauve_ini(reglages()); },
                           [this] {
                               if (terminer) terminer();
@@ -38,37 +37,34 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                           [this](bool montrer) {
                               if (attente) attente(montrer);
                           }}),
-      Form_choix_fichier(LiensChoix{emplacement, station, dossiers, grille, bandes, stockage,
-                                    p.dialogues, p.horloge,
-                                    [this](const std::string& t) {
-                                        Form_main.set_Label_nomfichier(t);
-                                    },
-                                    [this] {
-                                        if (temps_reel) temps_reel();
-                                    }}),
-      Form_main(grille,
-                LiensMain{station,
-                          dossiers,
-                          catalogue,
-                          bandes,
-                          Form_info,
-                          stockage,
-                          p.dialogues,
-                          p.minuterie,
-                          [this] { Sauve_ini(reglages()); },
-                          [this] { Calcul_score(); },
-                          {},
-                          [this](const std::filesystem::path& f) {
-                              if (ouvrir_document) ouvrir_document(f);
-                          },
-                          [this] {
-                              if (terminer) terminer();
-                          },
-                          [this] {
-                              if (Charge_langue) Charge_langue();
-                          },
-                          {},
-                          {}}),
+      Form_choix_fichier(
+          LiensChoix{emplacement, station, dossiers, grille, bandes, stockage, p.dialogues,
+                     p.horloge, [this](const std::string& t) { Form_main.set_Label_nomfichier(t); },
+                     [this] {
+                         if (temps_reel) temps_reel();
+                     }}),
+      Form_main(grille, LiensMain{station,
+                                  dossiers,
+                                  catalogue,
+                                  bandes,
+                                  Form_info,
+                                  stockage,
+                                  p.dialogues,
+                                  p.minuterie,
+                                  [this] { Sauve_ini(reglages()); },
+                                  [this] { Calcul_score(); },
+                                  {},
+                                  [this](const std::filesystem::path& f) {
+                                      if (ouvrir_document) ouvrir_document(f);
+                                  },
+                                  [this] {
+                                      if (terminer) terminer();
+                                  },
+                                  [this] {
+                                      if (Charge_langue) Charge_langue();
+                                  },
+                                  {},
+                                  {}}),
       temps_reel([this] {
           etat_log.temps_reel = true;
           plateforme.minuterie.demarrer();
@@ -99,8 +95,16 @@ void Programme::montrer_score() {
 }
 
 Reglages Programme::reglages() {
-    return Reglages{station,   dossiers,           emplacement, catalogue.LNG, Form_main,
-                    Form_info, Form_choix_fichier, Form_infoCR, grille,        [this] {
+    return Reglages{station,
+                    dossiers,
+                    emplacement,
+                    catalogue.LNG,
+                    Form_main,
+                    Form_info,
+                    Form_choix_fichier,
+                    Form_infoCR,
+                    grille,
+                    [this] {
                         if (Charge_langue) Charge_langue();
                     }};
 }

@@ -104,8 +104,7 @@ class ProgrammeSansFenetre {
       public:
         void message(const std::string& texte) override { messages.push_back(texte); }
         bool question(const std::string&) override { return false; }
-        std::optional<std::string> ouvrir_fichier(const std::string&,
-                                                  const std::string&) override {
+        std::optional<std::string> ouvrir_fichier(const std::string&, const std::string&) override {
             return std::nullopt;
         }
         std::optional<std::string> choisir_dossier(const std::string&) override {

@@ -63,8 +63,8 @@ void Form_choix_fichier::Button_nom_fichierClick() {
     if (!choix) return;
     const auto sep = choix->find_last_of("/\\");
     auto& e = liens_.emplacement;
-    e.CHEMIN_FICHIER = sep == std::string::npos ? liens_.dossiers.CHEMIN_FILES + "/"
-                                                : choix->substr(0, sep + 1);
+    e.CHEMIN_FICHIER =
+        sep == std::string::npos ? liens_.dossiers.CHEMIN_FILES + "/" : choix->substr(0, sep + 1);
     e.NOM_FICHIER = sep == std::string::npos ? *choix : choix->substr(sep + 1);
     set_Edit_chemin(e.CHEMIN_FICHIER);
     set_Edit_nom_fichier(e.NOM_FICHIER);

@@ -73,9 +73,9 @@ void Form_info::Verifier_bases() {
     };
     bool mettre_a_jour = true;
     if (const auto date = date_fichier(membres()))
-        mettre_a_jour = liens_.dialogues.question(
-            cp1252("Votre base de données des membres date du ") + *date +
-            cp1252("\r\rVoulez-vous mettre à jour le fichier ?"));
+        mettre_a_jour =
+            liens_.dialogues.question(cp1252("Votre base de données des membres date du ") + *date +
+                                      cp1252("\r\rVoulez-vous mettre à jour le fichier ?"));
     if (mettre_a_jour) {
         ResultatMiseAJour r;
         {
@@ -177,8 +177,8 @@ void Form_info::selectionner_DXCC(int index) {
 // The first entry equal to the country; when there is none, the selection stays or is
 // cleared.
 void Form_info::choisir_DXCC(const std::string& dxcc, bool vider_sinon) {
-    const auto it = dxcc.empty() ? dxcc_items_.end()
-                                 : std::find(dxcc_items_.begin(), dxcc_items_.end(), dxcc);
+    const auto it =
+        dxcc.empty() ? dxcc_items_.end() : std::find(dxcc_items_.begin(), dxcc_items_.end(), dxcc);
     if (it != dxcc_items_.end())
         selectionner_DXCC(static_cast<int>(it - dxcc_items_.begin()));
     else if (vider_sinon)

@@ -45,7 +45,8 @@ std::optional<LigneSmtp> chercher_smtp(std::string_view contenu, std::string_vie
             const std::string_view apres = ligne.substr(p1 + 1);
             const auto p2 = apres.find(';');
             s.serveur = std::string(apres.substr(0, p2));
-            if (p2 != std::string_view::npos) s.port = std::string(sans_blancs(apres.substr(p2 + 1)));
+            if (p2 != std::string_view::npos)
+                s.port = std::string(sans_blancs(apres.substr(p2 + 1)));
         }
         return s;
     }
@@ -53,7 +54,7 @@ std::optional<LigneSmtp> chercher_smtp(std::string_view contenu, std::string_vie
 }
 
 std::optional<LigneSmtp> Recherche_smtp(const std::filesystem::path& dossier_programme,
-                                          std::string_view adresse) {
+                                        std::string_view adresse) {
     const auto contenu = lire_fichier(fichier_sans_casse(dossier_programme, "SMTP.csv"));
     if (!contenu) return std::nullopt;
     return chercher_smtp(*contenu, cle_fournisseur(adresse));

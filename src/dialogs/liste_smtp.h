@@ -26,6 +26,6 @@ std::optional<LigneSmtp> chercher_smtp(std::string_view contenu, std::string_vie
 // The list of the program folder (any letter case of its name); nothing when the file is
 // missing or unreadable, or holds no line for the address's provider.
 std::optional<LigneSmtp> Recherche_smtp(const std::filesystem::path& dossier_programme,
-                                          std::string_view adresse);
+                                        std::string_view adresse);
 
 } // namespace ylkaz

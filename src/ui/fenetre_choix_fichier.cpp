@@ -85,7 +85,8 @@ void FenetreChoixFichier::montrer_logique() {
         const QSignalBlocker b(e);
         e->setText(q);
     }
-    if (logique_.geometrie() != geometrie_de(*this)) appliquer_geometrie(*this, logique_.geometrie());
+    if (logique_.geometrie() != geometrie_de(*this))
+        appliquer_geometrie(*this, logique_.geometrie());
 }
 
 void FenetreChoixFichier::activer() {

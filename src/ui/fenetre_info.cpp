@@ -11,8 +11,8 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QSignalBlocker>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace ylkaz::ui {
 namespace {
@@ -85,8 +85,8 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     categorie_ = new QComboBox(this);
     categorie_->setEditable(true);
     categorie_->setInsertPolicy(QComboBox::NoInsert);
-    categorie_->addItems({QStringLiteral("A. >=100W"), QStringLiteral("B. <=100W"),
-                          QStringLiteral("C. SWL")});
+    categorie_->addItems(
+        {QStringLiteral("A. >=100W"), QStringLiteral("B. <=100W"), QStringLiteral("C. SWL")});
     save_ = new QComboBox(this);
     save_->setMinimumWidth(260);
 
@@ -113,10 +113,10 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     // Filled by the handlers and read back on OK, never shown.
     nkaz_ = new QLineEdit(this);
     station_ = new QLineEdit(this);
-    for (QWidget* cache : std::initializer_list<QWidget*>{
-             nkaz_, station_, etiquette(QStringLiteral("N° KAZ"), this),
-             etiquette(QStringLiteral("Station sur l'air"), this),
-             etiquette(QStringLiteral("(Ex= /P, /M, /MM)"), this)})
+    for (QWidget* cache :
+         std::initializer_list<QWidget*>{nkaz_, station_, etiquette(QStringLiteral("N° KAZ"), this),
+                                         etiquette(QStringLiteral("Station sur l'air"), this),
+                                         etiquette(QStringLiteral("(Ex= /P, /M, /MM)"), this)})
         cache->hide();
 
     auto* page = new QVBoxLayout(this);
@@ -180,7 +180,7 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     page->addLayout(bas);
     page->addWidget(info_internet_);
 
-    QWidget* ordre[] = {op_,  dxcc_,   ok_,   nom_,       ad1_,     ad2_, ad3_,
+    QWidget* ordre[] = {op_,   dxcc_,  ok_,   nom_,  ad1_,       ad2_,     ad3_,
                         save_, email_, smtp_, port_, categorie_, annuler_, yl_};
     for (std::size_t i = 0; i + 1 < std::size(ordre); ++i)
         setTabOrder(ordre[i], ordre[i + 1]);
@@ -200,8 +200,7 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     lier(port_, &Form_info::set_Edit_port);
     connect(dxcc_->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& t) { logique_.set_ComboBox_DXCC(cp(t)); });
-    connect(dxcc_, &QComboBox::activated, this,
-            [this](int i) { logique_.selectionner_DXCC(i); });
+    connect(dxcc_, &QComboBox::activated, this, [this](int i) { logique_.selectionner_DXCC(i); });
     connect(categorie_->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& t) { logique_.set_ComboBox_Category(cp(t)); });
     connect(categorie_, &QComboBox::activated, this,
@@ -275,7 +274,8 @@ void FenetreInfo::montrer_logique() {
     date_bd_->setText(qs(logique_.Label_Date_BD()));
     info_internet_->setText(qs(logique_.Label_info_Internet()));
     info_internet_->setVisible(logique_.Label_info_Internet_visible());
-    if (logique_.geometrie() != geometrie_de(*this)) appliquer_geometrie(*this, logique_.geometrie());
+    if (logique_.geometrie() != geometrie_de(*this))
+        appliquer_geometrie(*this, logique_.geometrie());
 }
 
 // Leaving the operator's box for another control; the window losing the focus to a box

@@ -18,8 +18,7 @@ class FenetreInfo : public QWidget {
     Q_OBJECT
   public:
     // `image` is the picture shown top left.
-    FenetreInfo(Form_info& logique, const std::filesystem::path& image,
-                QWidget* parent = nullptr);
+    FenetreInfo(Form_info& logique, const std::filesystem::path& image, QWidget* parent = nullptr);
     ~FenetreInfo() override;
 
     QLabel& Image1() { return *image_; }

@@ -126,10 +126,9 @@ void FenetreMain::creer_barre_outils() {
     };
     bouton1_ = bouton(QStyle::SP_ArrowBack, QStringLiteral("Infos"),
                       QStringLiteral("Retour page infos"), &Form_main::SpeedButton1Click);
-    retour_info_ =
-        bouton(QStyle::SP_FileDialogNewFolder, QStringLiteral("Nouveau"),
-               QStringLiteral("Nouveau log (retour à la fiche infos)"),
-               &Form_main::SpeedButton_retour_infoClick);
+    retour_info_ = bouton(QStyle::SP_FileDialogNewFolder, QStringLiteral("Nouveau"),
+                          QStringLiteral("Nouveau log (retour à la fiche infos)"),
+                          &Form_main::SpeedButton_retour_infoClick);
     ouvrir_ = bouton(QStyle::SP_DialogOpenButton, QStringLiteral("Ouvrir"),
                      QStringLiteral("Ouvrir un fichier log"), &Form_main::SpeedButton_ouvrirClick);
     barre_->addSeparator();
@@ -173,7 +172,8 @@ void FenetreMain::creer_menus() {
     }
     QMenu* fichiers = menuBar()->addMenu(QStringLiteral("Fichiers"));
     menu_ouvrir_ = fichiers->addAction(QStringLiteral("Ouvrir"));
-    connect(menu_ouvrir_, &QAction::triggered, this, [this] { logique_.SpeedButton_ouvrirClick(); });
+    connect(menu_ouvrir_, &QAction::triggered, this,
+            [this] { logique_.SpeedButton_ouvrirClick(); });
     menu_infos_ = fichiers->addAction(QStringLiteral("Acces fiche infos"));
     connect(menu_infos_, &QAction::triggered, this, [this] { logique_.Acces_fiche_infosClick(); });
     QMenu* logs = menuBar()->addMenu(QStringLiteral("Logs"));
@@ -191,7 +191,8 @@ void FenetreMain::montrer_logique() {
     QPalette pal = omyl_->palette();
     pal.setColor(QPalette::WindowText, couleur(logique_.Label_OMYL_couleur()));
     omyl_->setPalette(pal);
-    if (logique_.geometrie() != geometrie_de(*this)) appliquer_geometrie(*this, logique_.geometrie());
+    if (logique_.geometrie() != geometrie_de(*this))
+        appliquer_geometrie(*this, logique_.geometrie());
 }
 
 // The close box as much as the quit button: the whole program ends.

@@ -52,8 +52,7 @@ void ProgrammeQt::attente(bool montrer) {
         return;
     }
     auto w = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint |
-                                                    Qt::CustomizeWindowHint |
-                                                    Qt::WindowTitleHint);
+                                                    Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     w->setWindowTitle(
         QStringLiteral("La Base de Données KAZ est en cours de chargement..... QRX !"));
     QPalette pal = w->palette();

@@ -153,7 +153,8 @@ TEST_F(Reglages_, EveryValueComesBackThroughTheFile) {
 
 TEST_F(Reglages_, FirstRunGivesTheDefaults) {
     Etat e(prog.chemin());
-    for (FenetreLogique* f : std::initializer_list<FenetreLogique*>{&e.main, &e.info, &e.choix, &e.cr})
+    for (FenetreLogique* f :
+         std::initializer_list<FenetreLogique*>{&e.main, &e.info, &e.choix, &e.cr})
         f->set_geometrie({1, 2, 3, 4});
     for (int c = 0; c < Grille_log::COLONNES; ++c)
         e.grille.set_largeur_colonne(c, 5);

@@ -103,8 +103,9 @@ TEST_F(Choix_, TypedNamesGetTheirExtensionAndAreTrimmed) {
         const char* tape;
         const char* fichier;
     };
-    for (const Cas& c : {Cas{"YL_KAZ_essai", "YL_KAZ_essai.YL"}, Cas{"concours.log", "concours.log"},
-                         Cas{"  YL_KAZ_b \t", "YL_KAZ_b.YL"}, Cas{"a.b.c", "a.b.c"}}) {
+    for (const Cas& c :
+         {Cas{"YL_KAZ_essai", "YL_KAZ_essai.YL"}, Cas{"concours.log", "concours.log"},
+          Cas{"  YL_KAZ_b \t", "YL_KAZ_b.YL"}, Cas{"a.b.c", "a.b.c"}}) {
         montrer();
         f.set_Edit_nom_fichier(c.tape);
         ASSERT_TRUE(f.BitBtn_fichier_closeClick()) << c.tape;
@@ -160,10 +161,9 @@ TEST_F(Choix_, NewNameAfterQsosCopiesEveryRowOfTheTable) {
     entree.operateur = "F4ABC";
     entree.station = "F4ABC/P";
     entree.rst_envoye = "599";
-    EXPECT_EQ(prog.lire("Files/YL_KAZ_copie.YL"), entete().octets() +
-                                                      rec("F5XYZ", 601 / 1440.0).octets() +
-                                                      rec("DL1AAA", 602 / 1440.0).octets() +
-                                                      entree.octets());
+    EXPECT_EQ(prog.lire("Files/YL_KAZ_copie.YL"),
+              entete().octets() + rec("F5XYZ", 601 / 1440.0).octets() +
+                  rec("DL1AAA", 602 / 1440.0).octets() + entree.octets());
     EXPECT_EQ(b.p.bandes.bande_courante(), "40");
 }
 

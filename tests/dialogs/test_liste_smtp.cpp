@@ -66,18 +66,18 @@ TEST(ListeSmtp, ShippedListHasTheCommonProviders) {
         const char* adresse;
         LigneSmtp attendu;
     };
-    for (const Cas& c : {Cas{"a@orange.fr", {"smtp.orange.fr", "465"}},
-                         Cas{"a@wanadoo.fr", {"smtp.orange.fr", "465"}},
-                         Cas{"a@free.fr", {"smtp.free.fr", "465"}},
-                         Cas{"a@sfr.fr", {"smtp.sfr.fr", "465"}},
-                         Cas{"a@laposte.net", {"smtp.laposte.net", "465"}},
-                         Cas{"a@gmail.com", {"smtp.gmail.com", "587"}},
-                         Cas{"a@hotmail.fr", {"smtp-mail.outlook.com", "587"}},
-                         Cas{"a@outlook.com", {"smtp-mail.outlook.com", "587"}},
-                         Cas{"a@live.fr", {"smtp-mail.outlook.com", "587"}},
-                         Cas{"a@yahoo.fr", {"smtp.mail.yahoo.com", "465"}},
-                         Cas{"a@gmx.fr", {"mail.gmx.com", "587"}},
-                         Cas{"a@icloud.com", {"smtp.mail.me.com", "587"}}})
+    for (const Cas& c :
+         {Cas{"a@orange.fr", {"smtp.orange.fr", "465"}},
+          Cas{"a@wanadoo.fr", {"smtp.orange.fr", "465"}}, Cas{"a@free.fr", {"smtp.free.fr", "465"}},
+          Cas{"a@sfr.fr", {"smtp.sfr.fr", "465"}},
+          Cas{"a@laposte.net", {"smtp.laposte.net", "465"}},
+          Cas{"a@gmail.com", {"smtp.gmail.com", "587"}},
+          Cas{"a@hotmail.fr", {"smtp-mail.outlook.com", "587"}},
+          Cas{"a@outlook.com", {"smtp-mail.outlook.com", "587"}},
+          Cas{"a@live.fr", {"smtp-mail.outlook.com", "587"}},
+          Cas{"a@yahoo.fr", {"smtp.mail.yahoo.com", "465"}},
+          Cas{"a@gmx.fr", {"mail.gmx.com", "587"}},
+          Cas{"a@icloud.com", {"smtp.mail.me.com", "587"}}})
         EXPECT_EQ(Recherche_smtp(dossier, c.adresse), c.attendu) << c.adresse;
 
     const auto contenu = lire_fichier(dossier / "SMTP.csv");

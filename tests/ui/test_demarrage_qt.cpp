@@ -116,18 +116,17 @@ class TestDemarrageQt : public QObject {
                        "T=" + std::to_string(g.top) + "\r\n" + n + "L=" + std::to_string(g.left) +
                        "\r\n" + n + "H=" + std::to_string(g.height) + "\r\n";
             };
-            std::string ini = "[Header]\r\nOrg=YL_KAZ, Version: 6.0.0.0--- XX0XX / KAZ 17\r\n"
-                              "[Windows]\r\n" +
-                              geo("F1", p.Form_main.geometrie()) +
-                              geo("F2", p.Form_info.geometrie()) +
-                              geo("F3", p.Form_choix_fichier.geometrie()) +
-                              geo("F5", p.Form_infoCR.geometrie()) +
-                              "[VGlobales]\r\nCHEMIN_FICHIER=" + p.dossiers.CHEMIN_FILES +
-                              "\r\nNOM_FICHIER=" + nom.toStdString() +
-                              ".YL\r\nMY_LOCATOR=\r\nOPERATOR=F4ABC\r\nMY_DXCC=\r\n"
-                              "MY_STATION=F4ABC\r\nMY_NRKAZ=NM\r\nMY_CATEGORY=B. >=100W\r\n"
-                              "MY_SEXE=YL\r\n[OP]\r\nNAME=\r\nAD1=\r\nAD2=\r\nAD3=\r\nemail=\r\n"
-                              "[Grille_log]\r\n";
+            std::string ini =
+                "[Header]\r\nOrg=YL_KAZ, Version: 6.0.0.0--- XX0XX / KAZ 17\r\n"
+                "[Windows]\r\n" +
+                geo("F1", p.Form_main.geometrie()) + geo("F2", p.Form_info.geometrie()) +
+                geo("F3", p.Form_choix_fichier.geometrie()) + geo("F5", p.Form_infoCR.geometrie()) +
+                "[VGlobales]\r\nCHEMIN_FICHIER=" + p.dossiers.CHEMIN_FILES +
+                "\r\nNOM_FICHIER=" + nom.toStdString() +
+                ".YL\r\nMY_LOCATOR=\r\nOPERATOR=F4ABC\r\nMY_DXCC=\r\n"
+                "MY_STATION=F4ABC\r\nMY_NRKAZ=NM\r\nMY_CATEGORY=B. >=100W\r\n"
+                "MY_SEXE=YL\r\n[OP]\r\nNAME=\r\nAD1=\r\nAD2=\r\nAD3=\r\nemail=\r\n"
+                "[Grille_log]\r\n";
             for (int c = 0; c < 15; ++c)
                 ini += "ColWidth" + std::to_string(c) + "=80\r\n";
             ini += "[Langue]\r\nLNG=1\r\n";
@@ -175,19 +174,21 @@ class TestDemarrageQt : public QObject {
         QVERIFY(info.font().bold());
 
         // The tab order of the visible controls.
-        QWidget* attendu[] = {&info.Edit_op(),    &info.ComboBox_DXCC(),   &info.Button_OK(),
-                              &info.Edit_nom(),   &info.Edit_AD1(),        &info.Edit_ad2(),
-                              &info.Edit_ad3(),   &info.combobox_save(),   &info.Edit_email(),
-                              &info.Edit_smtp(),  &info.Edit_port(),       &info.ComboBox_Category(),
-                              &info.Button_annuler(), &info.RadioButton1()};
+        QWidget* attendu[] = {
+            &info.Edit_op(),        &info.ComboBox_DXCC(), &info.Button_OK(),
+            &info.Edit_nom(),       &info.Edit_AD1(),      &info.Edit_ad2(),
+            &info.Edit_ad3(),       &info.combobox_save(), &info.Edit_email(),
+            &info.Edit_smtp(),      &info.Edit_port(),     &info.ComboBox_Category(),
+            &info.Button_annuler(), &info.RadioButton1()};
         info.Edit_op().setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(info.Edit_op().hasFocus());
         for (std::size_t i = 1; i < std::size(attendu); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* f = QApplication::focusWidget();
             const bool dans = f == attendu[i] || (f && f->parentWidget() == attendu[i]);
-            QVERIFY2(dans, qPrintable(QStringLiteral("tab %1: %2").arg(i).arg(
-                               f ? f->metaObject()->className() : "none")));
+            QVERIFY2(dans, qPrintable(QStringLiteral("tab %1: %2")
+                                          .arg(i)
+                                          .arg(f ? f->metaObject()->className() : "none")));
         }
 
         // Choosing a drive is what the backup reads; the choice list starts on "Aucun".

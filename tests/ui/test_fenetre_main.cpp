@@ -115,8 +115,8 @@ class TestFenetreMain : public QObject {
         QCOMPARE(f.Creation_Cabrillo().text(), QStringLiteral("Creation Cabrillo"));
         QCOMPARE(f.windowTitle(),
                  QStringLiteral("Dizidevi YL KAZ, V:6.0.0.0     Station : F4ABC     B. >=100W"));
-        QCOMPARE(f.Label_nomfichier().text(), QStringLiteral("YL_KAZ_%1@F4ABC")
-                                                   .arg(QDate::currentDate().year()));
+        QCOMPARE(f.Label_nomfichier().text(),
+                 QStringLiteral("YL_KAZ_%1@F4ABC").arg(QDate::currentDate().year()));
     }
 
     void plusPlusThenResetGivesEightPointsAndEighteenPixels() {
