@@ -43,17 +43,12 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                      [this] {
                          if (temps_reel) temps_reel();
                      }}),
-      Form_main(grille, LiensMain{station,
-                                  dossiers,
-                                  catalogue,
-                                  bandes,
-                                  Form_info,
-                                  stockage,
-                                  p.dialogues,
-                                  p.minuterie,
-                                  [this] { Sauve_ini(reglages()); },
+      Form_main(grille, LiensMain{station, dossiers, catalogue, bandes, Form_info, stockage,
+                                  p.dialogues, p.minuterie, [this] { Sauve_ini(reglages()); },
                                   [this] { Calcul_score(); },
-                                  {},
+                                  [this] {
+                                      if (preparer_heure) preparer_heure();
+                                  },
                                   [this](const std::filesystem::path& f) {
                                       if (ouvrir_document) ouvrir_document(f);
                                   },
@@ -63,8 +58,12 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                                   [this] {
                                       if (Charge_langue) Charge_langue();
                                   },
-                                  {},
-                                  {}}),
+                                  [this] {
+                                      if (creation_fichiers) creation_fichiers();
+                                  },
+                                  [this] {
+                                      if (compte_rendu) compte_rendu();
+                                  }}),
       temps_reel([this] {
           etat_log.temps_reel = true;
           plateforme.minuterie.demarrer();

@@ -69,6 +69,11 @@ class Programme {
     std::function<void(const std::filesystem::path&)> ouvrir_document;
     // Supplied by other parts of the program; may stay empty.
     std::function<void()> Charge_langue;
+    // The UTC offset and the date formats, at the main window's creation.
+    std::function<void()> preparer_heure;
+    // The report-files and report e-mail commands of the main window.
+    std::function<void()> creation_fichiers;
+    std::function<void()> compte_rendu;
     // The real-time button's work; by default the mode and the tick.
     std::function<void()> temps_reel;
 

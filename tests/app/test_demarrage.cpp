@@ -24,10 +24,14 @@ TEST(Demarrage, WindowsAreCreatedInOrderWithTheTickStopped) {
         etapes.push_back("langue " + std::to_string(b.p.catalogue.LNG) + " " +
                          b.p.Form_info.Edit_op());
     };
+    b.p.preparer_heure = [&] {
+        etapes.push_back("heure, tick " + std::string(b.minuterie.actif() ? "actif" : "arrete"));
+    };
     b.minuterie.demarrer();
     b.p.Demarrer();
 
-    EXPECT_EQ(etapes, (std::vector<std::string>{"mise a jour", "langue 2 F4ABC"}));
+    EXPECT_EQ(etapes,
+              (std::vector<std::string>{"mise a jour", "heure, tick arrete", "langue 2 F4ABC"}));
     EXPECT_FALSE(b.minuterie.actif());
     EXPECT_TRUE(b.ecran.visibles.empty()); // the front end shows the station form
     EXPECT_EQ(b.p.Form_main.geometrie().width, 900);

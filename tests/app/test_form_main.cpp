@@ -173,10 +173,16 @@ TEST_F(Main_, OpenRecomputeHelpAndLanguageReachTheirWork) {
     m.SpeedButton_ouvrirClick();
     EXPECT_EQ(b.ecran.ouvertures,
               std::vector<std::string>{b.p.dossiers.CHEMIN_FILES + "|Fichier YL|*.YL"});
-    // The report commands are not there yet: nothing happens.
+    // The report commands come from their own part of the program.
     m.SpeedButton_creation_fichiersClick();
     m.SpeedButton_mailClick();
     EXPECT_TRUE(b.ecran.messages.empty());
+    std::vector<std::string> commandes;
+    b.p.creation_fichiers = [&] { commandes.push_back("fichiers"); };
+    b.p.compte_rendu = [&] { commandes.push_back("mail"); };
+    m.SpeedButton_creation_fichiersClick();
+    m.SpeedButton_mailClick();
+    EXPECT_EQ(commandes, (std::vector<std::string>{"fichiers", "mail"}));
 }
 
 } // namespace
