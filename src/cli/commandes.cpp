@@ -248,8 +248,6 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
         // The path of the file written.
         {"cabrillo", cmd_cabrillo},
         {"adif", cmd_adif},
-}
-
         {"station", cmd_station},
     };
     const auto it = commandes.find(nom);

@@ -10,33 +10,10 @@
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
 
+#include <optional>
 #include <ostream>
 
 namespace ylkaz {
-namespace {
-
-// What the station form's OK stores into the station record, before its check of the
-// mail settings (which the export does not read). False, with nothing stored, when the
-// operator callsign is empty: the form would not let the operator past it.
-bool stocker_station(const Form_info& f, StationRecord& s) {
-    const std::string op(exporte::sans_blancs(f.Edit_op()));
-    if (op.empty()) return false;
-    s.OPERATOR = op;
-    s.MY_NAME = f.Edit_nom();
-    s.MY_SEXE = f.RadioButton1() ? "YL" : "OM";
-    s.MY_CITY = f.Edit_ad3();
-    s.MY_STREET = f.Edit_AD1() + ", " + f.Edit_ad2();
-    s.MY_NRKAZ = f.Edit_NKAZ();
-    s.MY_STATION = exporte::sans_blancs(f.Edit_station());
-    s.MY_CATEGORY = f.ComboBox_Category();
-    if (s.MY_STATION.empty()) s.MY_STATION = s.OPERATOR;
-    s.MY_EMAIL = exporte::sans_blancs(f.Edit_email());
-    s.MY_SMTP = f.Edit_smtp();
-    s.MY_PORT = f.Edit_port();
-    return true;
-}
-
-} // namespace
 
 int commande_export(FichierExport quoi, const std::filesystem::path& dossier,
                     const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -45,7 +22,15 @@ int commande_export(FichierExport quoi, const std::filesystem::path& dossier,
             << (quoi == FichierExport::cabrillo ? "cabrillo" : "adif") << " [FICHIER.YL]\n";
         return 2;
     }
-    Programme prog(dossier);
+    // The station as the station form's OK stores it from the settings.
+    std::optional<ProgrammeSansFenetre> sans_fenetre;
+    try {
+        sans_fenetre.emplace(dossier);
+    } catch (const Erreur& e) {
+        err << "ylkaz: " << cp1252_vers_utf8(e.what()) << "\n";
+        return 1;
+    }
+    Programme& prog = sans_fenetre->programme();
     if (!args.empty()) {
         const auto p = std::filesystem::absolute(chemin(utf8_vers_cp1252(args[0])));
         prog.emplacement.CHEMIN_FICHIER = nom_stocke(p.parent_path());
@@ -54,7 +39,8 @@ int commande_export(FichierExport quoi, const std::filesystem::path& dossier,
         err << "ylkaz: les réglages ne nomment aucun fichier log\n";
         return 1;
     }
-    if (!stocker_station(prog.Form_info, prog.station)) {
+    // The mail settings that OK also checks are not read by the export.
+    if (prog.station.OPERATOR.empty()) {
         err << "ylkaz: "
             << cp1252_vers_utf8(exporte::sans_blancs(prog.catalogue.MSg_info_manquante))
             << " (indicatif de l'opérateur)\n";
@@ -70,8 +56,6 @@ int commande_export(FichierExport quoi, const std::filesystem::path& dossier,
             p = Creation_cabrillo(prog.grille, prog.station, champs_cabrillo(prog.Form_info),
                                   prog.dossiers, prog.emplacement, etat);
         } else {
-            // As at the start of the program, the prefix list follows the country file.
-            prog.reference.Conversion_cty();
             p = Creation_adif(prog.grille, prog.station, prog.emplacement, prog.reference);
         }
         out << p.string() << "\n";

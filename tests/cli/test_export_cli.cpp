@@ -68,18 +68,18 @@ class OutilExport : public ::testing::Test {
         prog.ecrire("Files/KAZ2021.YL", fichier);
 
         // The member number is the one the station form works out from the callsign.
-        const Programme p(prog.chemin());
+        ProgrammeSansFenetre p(prog.chemin());
         station.OPERATOR = "F4ABC";
         station.MY_NAME = cp1252("Hélène");
         station.MY_SEXE = "YL";
         station.MY_CITY = "75001 Paris";
         station.MY_STREET = cp1252("1 rue des Lilas, Bât. B");
-        station.MY_NRKAZ = p.Form_info.Edit_NKAZ();
+        station.MY_NRKAZ = p.programme().Form_info.Edit_NKAZ();
         station.MY_STATION = "F4ABC";
         station.MY_CATEGORY = "A. >=100W";
         station.MY_EMAIL = "helene@example.org";
         champs = {cp1252("Hélène"), "1 rue des Lilas", cp1252("Bât. B"), "75001 Paris",
-                  p.Form_info.Edit_NKAZ()};
+                  p.programme().Form_info.Edit_NKAZ()};
     }
 
     // The table the loader makes of the log file.
