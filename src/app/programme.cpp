@@ -1,5 +1,7 @@
 #include "app/programme.h"
 
+#include "app/champs_cabrillo.h"
+#include "app/creation_fichiers.h"
 #include "platform/erreur.h"
 
 namespace ylkaz {
@@ -68,7 +70,13 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
           etat_log.temps_reel = true;
           plateforme.minuterie.demarrer();
       }),
-      dossier_programme_(dossier_programme) {}
+      dossier_programme_(dossier_programme) {
+    creation_fichiers = [this] {
+        Creation_fichiers(
+            {grille, station, champs_cabrillo(Form_info), dossiers, emplacement, reference},
+            cabrillo, catalogue, plateforme.dialogues, plateforme.minuterie);
+    };
+}
 
 void Programme::Demarrer() {
     Form_info.FormCreate(dossier_programme_);

@@ -7,6 +7,7 @@
 #include "app/reglages.h"
 #include "dialogs/form_choix_fichier.h"
 #include "dialogs/form_info.h"
+#include "export/cabrillo.h"
 #include "log/fichier_log.h"
 #include "log/grille_log.h"
 #include "log/score.h"
@@ -55,6 +56,7 @@ class Programme {
     Reference reference{dossiers};
     Grille_log grille;
     EtatScore score;
+    EtatCabrillo cabrillo; // the last Cabrillo file written
     Grille_band bandes{grille};
     EtatLog etat_log;
     StockageLog stockage;
@@ -71,7 +73,8 @@ class Programme {
     std::function<void()> Charge_langue;
     // The UTC offset and the date formats, at the main window's creation.
     std::function<void()> preparer_heure;
-    // The report-files and report e-mail commands of the main window.
+    // The report-files and report e-mail commands of the main window; the report files
+    // by default.
     std::function<void()> creation_fichiers;
     std::function<void()> compte_rendu;
     // The real-time button's work; by default the mode and the tick.

@@ -174,15 +174,28 @@ TEST_F(Main_, OpenRecomputeHelpAndLanguageReachTheirWork) {
     EXPECT_EQ(b.ecran.ouvertures,
               std::vector<std::string>{b.p.dossiers.CHEMIN_FILES + "|Fichier YL|*.YL"});
     // The report commands come from their own part of the program.
-    m.SpeedButton_creation_fichiersClick();
-    m.SpeedButton_mailClick();
-    EXPECT_TRUE(b.ecran.messages.empty());
     std::vector<std::string> commandes;
     b.p.creation_fichiers = [&] { commandes.push_back("fichiers"); };
     b.p.compte_rendu = [&] { commandes.push_back("mail"); };
     m.SpeedButton_creation_fichiersClick();
     m.SpeedButton_mailClick();
     EXPECT_EQ(commandes, (std::vector<std::string>{"fichiers", "mail"}));
+}
+
+TEST_F(Main_, ReportFilesButtonWritesTheCabrilloAndAdifFiles) {
+    qso(1, "DL1AAA");
+    m.SpeedButton_calculatriceClick();
+    b.ecran.messages.clear();
+    m.SpeedButton_creation_fichiersClick();
+    EXPECT_EQ(b.ecran.messages,
+              std::vector<std::string>{cp1252("CABRILLO (*.CBR) + ADIF (*.ADI) créé")});
+    ASSERT_FALSE(b.p.cabrillo.fichier_cabrillo.empty());
+    // The name alone: the file lies in the "Files" folder.
+    const std::string cbr = prog.lire("Files/" + b.p.cabrillo.fichier_cabrillo);
+    EXPECT_EQ(cbr.rfind("START-OF-LOG: 3.0\r\n", 0), 0u) << cbr.substr(0, 40);
+    EXPECT_NE(cbr.find("DL1AAA"), std::string::npos);
+    const std::string adi = prog.lire("Files/YL_KAZ_2024@F4ABC.ADI");
+    EXPECT_NE(adi.find("<CALL:6>DL1AAA"), std::string::npos);
 }
 
 } // namespace
