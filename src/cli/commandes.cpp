@@ -6,10 +6,12 @@
 #include "cli/commandes_export.h"
 #include "log/grille_log.h"
 #include "log/score.h"
+#include "platform/connexion.h"
 #include "platform/cp1252.h"
 #include "platform/dossier_programme.h"
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
+#include "refdata/mise_a_jour_web.h"
 #include "refdata/reference.h"
 
 #include <initializer_list>
@@ -208,12 +210,31 @@ int cmd_station(Contexte& c) {
     return 0;
 }
 
+// The database update as the station form runs it at start, before any language is
+// applied: the two labels on standard output, the outcome on the error output.
+int cmd_maj(Contexte& c) {
+    if (!c.args.empty()) {
+        c.err << "usage : ylkaz [--prog DOSSIER] maj\n";
+        return 2;
+    }
+    const Dossiers dossiers = Dossiers::depuis(c.dossier);
+    dossiers.creer_sous_dossiers();
+    const Catalogue catalogue;
+    const ConnexionSysteme connexion;
+    const auto b = MiseAJourWeb(dossiers, catalogue, connexion).Executer();
+    c.out << cp1252_vers_utf8(b.Label_Date_BD.value_or("Date BD")) << "\n"
+          << cp1252_vers_utf8(b.Label_info_Internet) << "\n";
+    c.err << cp1252_vers_utf8(b.compte_rendu) << "\n";
+    return b.membres && b.yl ? 0 : 1;
+}
+
 void usage(std::ostream& err) {
     err << "usage : ylkaz [--prog DOSSIER] COMMANDE [ARGUMENTS]\n"
            "commandes : version, liste FICHIER.YL, score FICHIER.YL\n"
            "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n"
            "            cabrillo [FICHIER.YL], adif [FICHIER.YL]\n"
-           "            station\n";
+           "            station\n"
+           "            maj\n";
 }
 
 } // namespace
@@ -249,6 +270,8 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
         {"cabrillo", cmd_cabrillo},
         {"adif", cmd_adif},
         {"station", cmd_station},
+        // Exit status 0 only when both member files were fetched.
+        {"maj", cmd_maj},
     };
     const auto it = commandes.find(nom);
     if (it == commandes.end()) {
