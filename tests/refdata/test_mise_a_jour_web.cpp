@@ -240,6 +240,18 @@ TEST_F(MiseAJour, WithoutOrganiserAddressNothingIsFetched) {
     EXPECT_EQ(banc.journal(), "");
 }
 
+TEST_F(MiseAJour, ClearTextAddressRefused) {
+    banc.demarrer();
+    banc.ecrire_serveurs("http://127.0.0.1:" + std::to_string(banc.serveur->port()), "",
+                         banc.certificat().string());
+    anciens();
+    const auto m = membres_locaux(), y = yl_locaux();
+    const auto b = executer();
+    verifier_rien_remplace(m, y, b);
+    EXPECT_THAT(b.Label_info_Internet, HasSubstr("https://"));
+    EXPECT_EQ(banc.journal(), "");
+}
+
 TEST_F(MiseAJour, BaseAddressWithTrailingSlash) {
     banc.demarrer();
     banc.ecrire_serveurs(banc.adresse() + "/", "", banc.certificat().string());
