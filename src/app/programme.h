@@ -53,7 +53,9 @@ class Programme {
     StationRecord station;
     EmplacementLog emplacement;
     Catalogue catalogue; // with the language index LNG
-    Reference reference{dossiers};
+    Reference reference{dossiers, [this] {
+                            if (telecharger_cty) telecharger_cty();
+                        }};
     Grille_log grille;
     EtatScore score;
     EtatCabrillo cabrillo; // the last Cabrillo file written
@@ -69,6 +71,9 @@ class Programme {
     std::function<void()> terminer;
     std::function<void(bool)> attente;
     std::function<void(const std::filesystem::path&)> ouvrir_document;
+    // Fetches the country file when the country list is prepared without one; left empty,
+    // nothing is fetched.
+    std::function<void()> telecharger_cty;
     // Supplied by other parts of the program; may stay empty.
     std::function<void()> Charge_langue;
     // The UTC offset and the date formats, at the main window's creation.

@@ -221,7 +221,7 @@ int cmd_maj(Contexte& c) {
     dossiers.creer_sous_dossiers();
     const Catalogue catalogue;
     const ConnexionSysteme connexion;
-    const auto b = MiseAJourWeb(dossiers, catalogue, connexion).Executer();
+    const auto b = MiseAJourWeb(connexion).Executer(dossiers, catalogue);
     c.out << cp1252_vers_utf8(b.Label_Date_BD.value_or("Date BD")) << "\n"
           << cp1252_vers_utf8(b.Label_info_Internet) << "\n";
     c.err << cp1252_vers_utf8(b.compte_rendu) << "\n";

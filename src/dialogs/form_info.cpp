@@ -80,10 +80,11 @@ void Form_info::Verifier_bases() {
         ResultatMiseAJour r;
         {
             Attente attente(liens_.attente);
-            r = liens_.mise_a_jour.Mettre_a_jour();
+            r = liens_.mise_a_jour.Mettre_a_jour(liens_.dossiers, liens_.catalogue);
         }
         if (r.Label_Date_BD) Label_Date_BD_ = *r.Label_Date_BD;
         Label_info_Internet_ = r.Label_info_Internet;
+        Label_etat_bases_ = r.compte_rendu;
     }
     Label_BD_KAZ_ = std::string("BD KAZ : ") + MEMBRES;
     Label_BD_YL_ = "BD YL : BD_YL.csv";

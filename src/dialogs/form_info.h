@@ -98,6 +98,9 @@ class Form_info : public FenetreLogique {
     const std::string& Label_Date_BD() const { return Label_Date_BD_; }
     const std::string& Label_info_Internet() const { return Label_info_Internet_; }
     bool Label_info_Internet_visible() const { return info_internet_visible_; }
+    // Where the operator sees how the update went, since Label_info_Internet is hidden;
+    // empty when no update ran.
+    const std::string& Label_etat_bases() const { return Label_etat_bases_; }
 
     // "Je suis YL" and "Je suis OM", one radio group: checking one unchecks the other and
     // runs its click handler, as a click would. Neither is checked on a fresh form.
@@ -148,7 +151,7 @@ class Form_info : public FenetreLogique {
     std::vector<Lecteur> lecteurs_;
     int save_index_ = 0;
     std::string Label_BD_KAZ_ = "BD KAZ : ", Label_BD_YL_ = "BD YL : ", Label_Date_BD_ = "Date BD",
-                Label_info_Internet_;
+                Label_info_Internet_, Label_etat_bases_;
     bool info_internet_visible_ = true;
     bool RadioButton1_ = false, RadioButton2_ = false;
 };

@@ -4,9 +4,10 @@
 
 namespace ylkaz {
 
-ResultatMiseAJour MiseAJourAbsente::Mettre_a_jour() {
-    return {std::nullopt,
-            cp1252("Mise à jour des bases non disponible : aucun fichier téléchargé")};
+ResultatMiseAJour MiseAJourAbsente::Mettre_a_jour(const Dossiers&, const Catalogue&) {
+    const std::string texte =
+        cp1252("Mise à jour des bases non disponible : aucun fichier téléchargé");
+    return {std::nullopt, texte, texte};
 }
 
 } // namespace ylkaz

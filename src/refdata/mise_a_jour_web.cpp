@@ -1,13 +1,11 @@
 #include "refdata/mise_a_jour_web.h"
 
 #include "platform/cp1252.h"
+#include "platform/date_fichier.h"
 #include "platform/fichiers.h"
 #include "refdata/serveurs.h"
 
-#include <cstdio>
-#include <ctime>
 #include <exception>
-#include <sys/stat.h>
 
 namespace ylkaz {
 namespace {
@@ -15,18 +13,6 @@ namespace {
 constexpr const char* MEMBRES = "KAZ_mini_2021.csv";
 constexpr const char* YL = "BD_YL.csv";
 constexpr const char* CTY = "CTY_WT.DAT";
-
-// The local modification date as DD/MM/YYYY, the first ten characters of the date and
-// time text.
-std::string date_fichier(const std::filesystem::path& p) {
-    struct stat st {};
-    std::tm tm{};
-    if (::stat(p.c_str(), &st) != 0 || !::localtime_r(&st.st_mtime, &tm)) return {};
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%02d/%02d/%04d", tm.tm_mday, tm.tm_mon + 1,
-                  tm.tm_year + 1900);
-    return texte;
-}
 
 OptionsHttps options(const Serveurs& s, OptionsHttps delais) {
     delais.fichier_ca = s.CA;
@@ -58,19 +44,18 @@ std::string compte_rendu(const Essai& membres, const Essai& yl) {
 
 } // namespace
 
-MiseAJourWeb::MiseAJourWeb(const Dossiers& dossiers, const Catalogue& catalogue,
-                           const Connexion& connexion, OptionsHttps delais)
-    : dossiers_(dossiers), catalogue_(catalogue), connexion_(connexion),
-      delais_(std::move(delais)) {}
+MiseAJourWeb::MiseAJourWeb(const Connexion& connexion, OptionsHttps delais)
+    : connexion_(connexion), delais_(std::move(delais)) {}
 
-BilanMiseAJour MiseAJourWeb::Executer() const try {
+BilanMiseAJour MiseAJourWeb::Executer(const Dossiers& dossiers, const Catalogue& catalogue) const
+    try {
     BilanMiseAJour b;
     if (!connexion_.connecte()) {
-        b.Label_info_Internet = catalogue_.msg_info_internet;
+        b.Label_info_Internet = catalogue.msg_info_internet;
         b.compte_rendu = cp1252("Pas de connexion Internet : bases non mises à jour");
         return b;
     }
-    const Serveurs serveurs = Serveurs::lire(dossiers_);
+    const Serveurs serveurs = Serveurs::lire(dossiers);
     if (serveurs.ORGANISATEUR.empty()) {
         b.Label_info_Internet = cp1252("Aucun serveur de l'organisateur indiqué (clé "
                                        "ORGANISATEUR de Serveurs.ini) : bases non mises à jour");
@@ -80,22 +65,23 @@ BilanMiseAJour MiseAJourWeb::Executer() const try {
     // Nothing to purge before fetching: no URL cache is kept, and each request asks the
     // server for a fresh copy.
     const OptionsHttps opts = options(serveurs, delais_);
-    const auto bd = chemin(dossiers_.CHEMIN_BD);
+    const auto bd = chemin(dossiers.CHEMIN_BD);
 
     const auto cible_membres = fichier_sans_casse(bd, MEMBRES);
     const Essai membres{
         MEMBRES, telecharger(serveurs.ORGANISATEUR + CHEMIN_WEB_MEMBRES, cible_membres, opts)};
-    if (membres.r.ok) b.Label_Date_BD = "Date MAJ fichier : " + date_fichier(cible_membres);
+    if (membres.r.ok)
+        b.Label_Date_BD = "Date MAJ fichier : " + date_fichier(cible_membres).value_or("");
 
     const auto cible_yl = fichier_sans_casse(bd, YL);
     const Essai yl{YL, telecharger(serveurs.ORGANISATEUR + CHEMIN_WEB_YL, cible_yl, opts)};
-    if (yl.r.ok) b.Label_Date_BD = "Date MAJ fichier : " + date_fichier(cible_yl);
+    if (yl.r.ok) b.Label_Date_BD = "Date MAJ fichier : " + date_fichier(cible_yl).value_or("");
 
     b.membres = membres.r.ok;
     b.yl = yl.r.ok;
     b.compte_rendu = compte_rendu(membres, yl);
     b.Label_info_Internet =
-        b.membres || b.yl ? catalogue_.Message_MAJ_reussie : texte_echec(membres, yl);
+        b.membres || b.yl ? catalogue.Message_MAJ_reussie : texte_echec(membres, yl);
     return b;
 } catch (const std::exception& x) {
     // Only memory can run out here; the files are as they were.

@@ -5,6 +5,7 @@
 #include "app/etat.h"
 #include "platform/connexion.h"
 #include "platform/https.h"
+#include "refdata/mise_a_jour_bd.h"
 #include "refdata/reference.h"
 
 #include <functional>
@@ -18,32 +19,24 @@ inline constexpr const char* CHEMIN_WEB_YL = "/Dizidevi/YL_KAZ/BD_YL.csv";
 inline constexpr const char* CHEMIN_WEB_CTY = "/cty/cty_wt.dat";
 
 // What one database update did.
-struct BilanMiseAJour {
+struct BilanMiseAJour : ResultatMiseAJour {
     bool membres = false; // the member list was fetched
     bool yl = false;      // the YL list was fetched
-    // "Date MAJ fichier : " and the date of the last file fetched; nothing when none was.
-    std::optional<std::string> Label_Date_BD;
-    std::string Label_info_Internet;
-    // The outcome in French for the operator, whatever language is applied: what was
-    // fetched, what failed and why.
-    std::string compte_rendu;
 };
 
-class MiseAJourWeb {
+class MiseAJourWeb final : public MiseAJourBD {
   public:
-    // The folders and the catalogue are read at each update, so they must outlive this
-    // object. `delais` gives the time-outs; its certificate file comes from Serveurs.ini.
-    MiseAJourWeb(const Dossiers& dossiers, const Catalogue& catalogue, const Connexion& connexion,
-                 OptionsHttps delais = {});
+    // `delais` gives the time-outs; the certificate file comes from Serveurs.ini.
+    explicit MiseAJourWeb(const Connexion& connexion, OptionsHttps delais = {});
 
-    // Synchronous. Without a connection or without the organiser's address nothing is
-    // fetched and no file is touched. The YL list is fetched whatever became of the
-    // member list. Never throws.
-    BilanMiseAJour Executer() const;
+    // Without a connection or without the organiser's address nothing is fetched and no
+    // file is touched. The YL list is fetched whatever became of the member list.
+    BilanMiseAJour Executer(const Dossiers& dossiers, const Catalogue& catalogue) const;
+    ResultatMiseAJour Mettre_a_jour(const Dossiers& dossiers, const Catalogue& catalogue) override {
+        return Executer(dossiers, catalogue);
+    }
 
   private:
-    const Dossiers& dossiers_;
-    const Catalogue& catalogue_;
     const Connexion& connexion_;
     OptionsHttps delais_;
 };

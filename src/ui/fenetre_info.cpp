@@ -109,6 +109,9 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     date_bd_ = etiquette({}, this, Qt::blue);
     info_internet_ = etiquette({}, this, Qt::blue);
     info_internet_->hide();
+    etat_bases_ = etiquette({}, this, Qt::blue);
+    etat_bases_->setObjectName(QStringLiteral("Label_etat_bases"));
+    etat_bases_->setWordWrap(true);
 
     // Filled by the handlers and read back on OK, never shown.
     nkaz_ = new QLineEdit(this);
@@ -179,6 +182,7 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     bas->addStretch(1);
     page->addLayout(bas);
     page->addWidget(info_internet_);
+    page->addWidget(etat_bases_);
 
     QWidget* ordre[] = {op_,   dxcc_,  ok_,   nom_,  ad1_,       ad2_,     ad3_,
                         save_, email_, smtp_, port_, categorie_, annuler_, yl_};
@@ -274,6 +278,7 @@ void FenetreInfo::montrer_logique() {
     date_bd_->setText(qs(logique_.Label_Date_BD()));
     info_internet_->setText(qs(logique_.Label_info_Internet()));
     info_internet_->setVisible(logique_.Label_info_Internet_visible());
+    etat_bases_->setText(qs(logique_.Label_etat_bases()));
     if (logique_.geometrie() != geometrie_de(*this))
         appliquer_geometrie(*this, logique_.geometrie());
 }

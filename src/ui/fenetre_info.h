@@ -38,6 +38,7 @@ class FenetreInfo : public QWidget {
     QPushButton& Button_OK() { return *ok_; }
     QPushButton& Button_annuler() { return *annuler_; }
     QLabel& Label_Date_BD() { return *date_bd_; }
+    QLabel& Label_etat_bases() { return *etat_bases_; }
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -56,7 +57,7 @@ class FenetreInfo : public QWidget {
     QGroupBox* groupe_;
     QRadioButton *yl_, *om_;
     QPushButton *ok_, *annuler_;
-    QLabel *bd_kaz_, *bd_yl_, *date_bd_, *info_internet_;
+    QLabel *bd_kaz_, *bd_yl_, *date_bd_, *info_internet_, *etat_bases_;
 };
 
 } // namespace ylkaz::ui

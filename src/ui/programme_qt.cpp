@@ -22,6 +22,7 @@ ProgrammeQt::ProgrammeQt(const std::filesystem::path& dossier, std::unique_ptr<L
         if (terminer) terminer();
     };
     programme_.attente = [this](bool montrer) { attente(montrer); };
+    programme_.telecharger_cty = crochet_cty(programme_.dossiers, [] { QApplication::beep(); });
     programme_.ouvrir_document = [](const std::filesystem::path& p) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(p.string())));
     };

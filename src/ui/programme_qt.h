@@ -4,6 +4,8 @@
 #include "app/programme.h"
 #include "dialogues_qt.h"
 #include "minuterie_qt.h"
+#include "platform/connexion.h"
+#include "refdata/mise_a_jour_web.h"
 
 #include <QObject>
 
@@ -51,7 +53,8 @@ class ProgrammeQt : public QObject {
     MinuterieQt minuterie_;
     HorlogeSysteme horloge_;
     std::unique_ptr<Lecteurs> lecteurs_;
-    MiseAJourAbsente mise_a_jour_;
+    ConnexionSysteme connexion_;
+    MiseAJourWeb mise_a_jour_{connexion_};
     Programme programme_;
     std::filesystem::path dossier_;
     std::unique_ptr<FenetreInfo> info_;

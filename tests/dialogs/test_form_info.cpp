@@ -61,7 +61,7 @@ TEST_F(Info_, FirstStartWithoutMemberListFetchesWithoutAsking) {
         EXPECT_EQ(b.attentes, std::vector<bool>{true}); // the waiting window is up
         prog.ecrire("Fichiers_BD/KAZ_mini_2021.csv", "F4ABC,123,ANNE,YL\r\n");
     };
-    b.mise_a_jour.resultat = {"Date MAJ fichier : x", "fini"};
+    b.mise_a_jour.resultat = {"Date MAJ fichier : x", "fini", "tout est venu"};
     demarrer();
 
     EXPECT_TRUE(b.ecran.questions.empty());
@@ -73,6 +73,7 @@ TEST_F(Info_, FirstStartWithoutMemberListFetchesWithoutAsking) {
     EXPECT_EQ(f.Label_Date_BD(), "Date fichiers : " + date_du_jour_locale());
     EXPECT_EQ(f.Label_info_Internet(), "fini");
     EXPECT_FALSE(f.Label_info_Internet_visible());
+    EXPECT_EQ(f.Label_etat_bases(), "tout est venu"); // the outcome where the operator sees it
     for (const char* d : {"Files", "Lng", "Fichiers_BD"})
         EXPECT_TRUE(std::filesystem::is_directory(prog / d)) << d;
     EXPECT_EQ(b.p.dossiers.CHEMIN_FILES, b.p.dossiers.CHEMIN_PROG + "Files");
@@ -108,6 +109,7 @@ TEST_F(Info_, ExistingMemberListAsksWithItsDate) {
     EXPECT_EQ(prog.lire("Fichiers_BD/KAZ_mini_2021.csv"), avant);
     EXPECT_EQ(f.Label_Date_BD(), "Date fichiers : 12/03/2021");
     EXPECT_EQ(f.Label_info_Internet(), "");
+    EXPECT_EQ(f.Label_etat_bases(), "");
 
     BancProgramme oui(prog.chemin());
     oui.ecran.reponses = {true};

@@ -55,7 +55,7 @@ class MiseAJour : public testing::Test {
     test::Empreinte yl_locaux() const { return empreinte(banc.bd("BD_YL.csv")); }
 
     BilanMiseAJour executer(const Connexion& c) const {
-        return MiseAJourWeb(banc.prog.dossiers, catalogue, c, banc.delais).Executer();
+        return MiseAJourWeb(c, banc.delais).Executer(banc.prog.dossiers, catalogue);
     }
     BilanMiseAJour executer() const { return executer(connecte); }
 

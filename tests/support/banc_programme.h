@@ -54,14 +54,14 @@ class EcranScripte : public Dialogues {
 
 class MiseAJourScriptee : public MiseAJourBD {
   public:
-    ResultatMiseAJour Mettre_a_jour() override {
+    ResultatMiseAJour Mettre_a_jour(const Dossiers&, const Catalogue&) override {
         ++appels;
         if (action) action();
         return resultat;
     }
     int appels = 0;
     std::function<void()> action;
-    ResultatMiseAJour resultat{std::nullopt, "sans connexion"};
+    ResultatMiseAJour resultat{std::nullopt, "sans connexion", "pas de connexion"};
 };
 
 class LecteursScriptes : public Lecteurs {

@@ -54,6 +54,11 @@ class TestDemarrageQt : public QObject {
             QVERIFY(!l.pq.minuterie().actif());
             QCOMPARE(info.windowTitle(), QStringLiteral("Dizidevi YL KAZ, V:6.0.0.0"));
             QCOMPARE(info.Label_Date_BD().text(), QStringLiteral("Date fichiers : aucun fichier"));
+            // No server is named in this folder (or there is no network): the outcome is
+            // where the operator sees it.
+            QVERIFY(info.Label_etat_bases().isVisible());
+            QVERIFY(
+                info.Label_etat_bases().text().contains(QStringLiteral("bases non mises à jour")));
             QCOMPARE(info.combobox_save().currentText(), QStringLiteral("Aucun"));
 
             info.Edit_op().setFocus();
