@@ -132,16 +132,5 @@ TEST_F(InfoMaj, FailedFetchesAreToldOnTheFormNotInABox) {
     EXPECT_THAT(f.Label_etat_bases(), HasSubstr("404"));
 }
 
-TEST_F(InfoMaj, AnsweringNoFetchesNothing) {
-    banc.prog.ecrire_bd("KAZ_mini_2021.csv", "F4ABC,1,ANCIEN,OM\r\n");
-    banc.prog.tmp.ecrire("CTY_WT.DAT", test::cty_reel());
-    ProgrammeWeb w(banc, true);
-    w.ecran.reponses = {false};
-    w.p.Demarrer();
-    EXPECT_EQ(w.p.Form_info.Label_etat_bases(), "");
-    EXPECT_TRUE(w.attentes.empty());
-    EXPECT_EQ(banc.journal(), "");
-}
-
 } // namespace
 } // namespace ylkaz

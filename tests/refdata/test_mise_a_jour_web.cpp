@@ -99,19 +99,6 @@ TEST_F(MiseAJour, BothListsFetchedByteForByteMemberListFirst) {
               (std::vector<std::string>{"BD_YL.csv", "KAZ_mini_2021.csv"}));
 }
 
-TEST_F(MiseAJour, FirstStartCreatesBothFiles) {
-    banc.demarrer();
-    banc.ecrire_serveurs();
-    banc.publier(MEMBRES, membres_neufs);
-    banc.publier(YL, yl_neufs);
-    const auto b = executer();
-    EXPECT_TRUE(b.membres && b.yl);
-    EXPECT_EQ(banc.prog.tmp.lire("Fichiers_BD/KAZ_mini_2021.csv"), membres_neufs);
-    EXPECT_EQ(banc.prog.tmp.lire("Fichiers_BD/BD_YL.csv"), yl_neufs);
-}
-
-// The date shown is that of the last file fetched: the YL list's when both came, the
-// member list's when the YL list failed.
 TEST_F(MiseAJour, DateLabelFollowsTheLastFileFetched) {
     banc.demarrer({"--statut", YL + "=404"});
     banc.ecrire_serveurs();
