@@ -1,6 +1,7 @@
 #include "log/stockage_log.h"
 
 #include "log/dates.h"
+#include "log/pause_minuterie.h"
 #include "platform/cp1252.h"
 #include "platform/erreur.h"
 #include "platform/fichiers.h"
@@ -13,25 +14,6 @@ namespace ylkaz {
 namespace {
 
 constexpr std::size_t T = TEnreg_QSO::TAILLE;
-
-// Stops the tick for as long as it lives. Afterwards the tick runs again when it ran
-// before, or in every case when the operation says so.
-class PauseMinuterie {
-  public:
-    PauseMinuterie(Minuterie& m, bool toujours_relancer)
-        : m_(m), relancer_(toujours_relancer || m.actif()) {
-        m_.arreter();
-    }
-    ~PauseMinuterie() {
-        if (relancer_) m_.demarrer();
-    }
-    PauseMinuterie(const PauseMinuterie&) = delete;
-    PauseMinuterie& operator=(const PauseMinuterie&) = delete;
-
-  private:
-    Minuterie& m_;
-    bool relancer_;
-};
 
 template <class F, class... A> void appeler(const F& f, A&&... a) {
     if (f) f(std::forward<A>(a)...);
