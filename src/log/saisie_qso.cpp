@@ -4,8 +4,6 @@
 #include "platform/cp1252.h"
 #include "platform/erreur.h"
 
-#include <cstdio>
-
 namespace ylkaz {
 namespace {
 
@@ -17,9 +15,10 @@ constexpr const char* MSG_VERROU =
     "touches \"Flèche haut\" et \"Flèche bas\", puis RETURN";
 
 std::string texte_heure(int h, int m) {
-    char t[8];
-    std::snprintf(t, sizeof t, "%02d:%02d", h, m);
-    return t;
+    const char chiffres[] = "0123456789";
+    h = ((h % 24) + 24) % 24;
+    m = ((m % 60) + 60) % 60;
+    return {chiffres[h / 10], chiffres[h % 10], ':', chiffres[m / 10], chiffres[m % 10]};
 }
 
 std::string texte_date(const Date& d) {
@@ -48,11 +47,16 @@ char majuscule(char c) {
     // à to þ, but not the division sign
     if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
     switch (u) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
-    default: return c;
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return c;
     }
 }
 
@@ -122,8 +126,7 @@ void Saisie_QSO::set_DateTimePicker_date(const Date& d) {
 }
 
 void Saisie_QSO::set_DateTimePicker_time(int heure, int minute, int seconde) {
-    if (heure < 0 || heure > 23 || minute < 0 || minute > 59 || seconde < 0 || seconde > 59)
-        return;
+    if (heure < 0 || heure > 23 || minute < 0 || minute > 59 || seconde < 0 || seconde > 59) return;
     heure_.heure = heure;
     heure_.minute = minute;
     heure_.seconde = seconde;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ class FauxDialogues : public Dialogues {
     bool question(const std::string& texte) override {
         questions.push_back(texte);
         tick_pendant_une_boite = tick_pendant_une_boite || minuterie_.actif();
+        if (pendant_question) pendant_question();
         const bool r = reponses.empty() ? false : reponses.front();
         if (!reponses.empty()) reponses.pop_front();
         return r;
@@ -57,6 +59,8 @@ class FauxDialogues : public Dialogues {
     std::optional<std::string> fichier_choisi;
     std::vector<Fenetre> montrees;
     bool tick_pendant_une_boite = false;
+    // Runs while a question is on screen, as a nested event loop would.
+    std::function<void()> pendant_question;
 
   private:
     const Minuterie& minuterie_;
