@@ -2,6 +2,7 @@
 
 #include "app/champs_cabrillo.h"
 #include "app/creation_fichiers.h"
+#include "log/pause_minuterie.h"
 #include "platform/erreur.h"
 
 namespace ylkaz {
@@ -30,6 +31,24 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                        if (Form_main.ouvrir_editeur) Form_main.ouvrir_editeur();
                    },
                }),
+      saisie(grille, bandes, etat_log, stockage, catalogue, p.dialogues, p.minuterie, p.horloge,
+             LiensSaisie{
+                 [this](const std::string& indicatif) {
+                     return reference.Recherche_membre(indicatif);
+                 },
+                 // Entry shows what these throw itself.
+                 [this](int r) {
+                     ylkaz::Calcul_ligne(grille, station, reference, score, r);
+                     montrer_score();
+                 },
+                 [this] {
+                     ylkaz::Calcul_score(grille, station, reference, score);
+                     montrer_score();
+                 },
+                 [this] {
+                     if (editer_cellule) editer_cellule();
+                 },
+             }),
       Form_info(LiensInfo{station, dossiers, emplacement, grille, reference, catalogue, p.dialogues,
                           p.lecteurs, p.mise_a_jour, etat_log.lecteur_sauvegarde,
                           [this] { Sauve_ini(reglages()); },
@@ -66,10 +85,7 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                                   [this] {
                                       if (compte_rendu) compte_rendu();
                                   }}),
-      temps_reel([this] {
-          etat_log.temps_reel = true;
-          plateforme.minuterie.demarrer();
-      }),
+      temps_reel([this] { saisie.SpeedButton_temps_reelClick(); }),
       dossier_programme_(dossier_programme) {
     creation_fichiers = [this] {
         Creation_fichiers(
@@ -91,6 +107,7 @@ void Programme::Calcul_score() {
     try {
         ylkaz::Calcul_score(grille, station, reference, score);
     } catch (const Erreur& e) {
+        PauseMinuterie pause(plateforme.minuterie, false);
         plateforme.dialogues.message(e.what());
     }
     montrer_score();

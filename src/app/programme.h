@@ -10,6 +10,7 @@
 #include "export/cabrillo.h"
 #include "log/fichier_log.h"
 #include "log/grille_log.h"
+#include "log/saisie_qso.h"
 #include "log/score.h"
 #include "log/stockage_log.h"
 #include "platform/interfaces.h"
@@ -62,6 +63,7 @@ class Programme {
     Grille_band bandes{grille};
     EtatLog etat_log;
     StockageLog stockage;
+    Saisie_QSO saisie;
     ylkaz::Form_info Form_info;
     ylkaz::Form_choix_fichier Form_choix_fichier;
     ylkaz::Form_main Form_main;
@@ -82,8 +84,10 @@ class Programme {
     // by default.
     std::function<void()> creation_fichiers;
     std::function<void()> compte_rendu;
-    // The real-time button's work; by default the mode and the tick.
+    // The real-time button's work, which the naming form's OK runs too.
     std::function<void()> temps_reel;
+    // Set by the front end: the log table edits its current cell, where QSO entry left it.
+    std::function<void()> editer_cellule;
 
     // Evaluates every row and shows the score line and the last continent.
     void Calcul_score();

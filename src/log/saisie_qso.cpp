@@ -133,6 +133,11 @@ void Saisie_QSO::set_DateTimePicker_time(int heure, int minute, int seconde) {
     changement();
 }
 
+void Saisie_QSO::set_Label_temps(std::string texte) {
+    Label_temps_ = std::move(texte);
+    changement();
+}
+
 void Saisie_QSO::Grille_logKeyDown(int& t, EtatTouches e) {
     Operation op(*this);
     if (t == 'W' && e.alt && !e.shift && !e.ctrl) {

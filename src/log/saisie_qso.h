@@ -81,6 +81,8 @@ class Saisie_QSO {
     void set_DateTimePicker_date(const Date& d);
     void set_DateTimePicker_time(int heure, int minute, int seconde = 0);
     const std::string& Label_temps() const { return Label_temps_; }
+    // Applying a language puts its text there, whatever the mode.
+    void set_Label_temps(std::string texte);
     // Whether the table lets the operator edit its cells now.
     bool edition_permise() const { return edition_; }
 
