@@ -1,5 +1,7 @@
 #include "fenetre_main.h"
 
+#include "barre_saisie.h"
+#include "clavier_grille.h"
 #include "geometrie_qt.h"
 #include "modele_grille.h"
 #include "police.h"
@@ -211,9 +213,23 @@ void FenetreMain::resizeEvent(QResizeEvent* e) {
     logique_.set_geometrie(geometrie_de(*this));
 }
 
+void FenetreMain::brancher_saisie(Saisie_QSO& saisie) {
+    entree_ = &saisie;
+    temps_ = new BarreTemps(saisie, barre_);
+    barre_->insertWidget(groupe_temps_, temps_);
+    dates_ = new BarreDates(saisie, centralWidget());
+    static_cast<QBoxLayout*>(saisie_)->insertWidget(0, dates_);
+    clavier_ = new ClavierGrille(*vue_, saisie);
+    saisie.sur_changement = [this] {
+        dates_->rafraichir();
+        temps_->rafraichir();
+    };
+}
+
 FenetreMain::~FenetreMain() {
     logique_.sur_changement = nullptr;
     logique_.ouvrir_editeur = nullptr;
+    if (entree_) entree_->sur_changement = nullptr;
 }
 
 } // namespace ylkaz::ui

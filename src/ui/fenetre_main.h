@@ -3,6 +3,7 @@
 // table, the status line.
 #include "app/form_main.h"
 #include "log/grille_log.h"
+#include "log/saisie_qso.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,6 +16,9 @@ namespace ylkaz::ui {
 class ModeleGrille;
 class VueGrilleLog;
 class VueBandes;
+class BarreDates;
+class BarreTemps;
+class ClavierGrille;
 
 class FenetreMain : public QMainWindow {
     Q_OBJECT
@@ -51,6 +55,13 @@ class FenetreMain : public QMainWindow {
     QAction& Creation_Cabrillo() { return *menu_cabrillo_; }
     QAction& Langue(int n) { return *langues_.at(static_cast<std::size_t>(n - 1)); }
 
+    // QSO entry: the table's keys, clicks and popup menu, the pickers and the time-mode
+    // buttons. Once, before the window is shown.
+    void brancher_saisie(Saisie_QSO& saisie);
+    BarreDates& barre_dates() { return *dates_; }
+    BarreTemps& barre_temps() { return *temps_; }
+    ClavierGrille& clavier() { return *clavier_; }
+
   protected:
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
@@ -76,6 +87,10 @@ class FenetreMain : public QMainWindow {
         *plus_, *moins_, *quitter_;
     QAction *menu_ouvrir_, *menu_infos_, *menu_cabrillo_;
     std::vector<QAction*> langues_;
+    Saisie_QSO* entree_ = nullptr;
+    BarreDates* dates_ = nullptr;
+    BarreTemps* temps_ = nullptr;
+    ClavierGrille* clavier_ = nullptr;
 };
 
 } // namespace ylkaz::ui

@@ -35,7 +35,8 @@ QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags ModeleGrille::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    const Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return edition_permise && !edition_permise() ? f : f | Qt::ItemIsEditable;
 }
 
 bool ModeleGrille::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -4,6 +4,7 @@
 #include "log/grille_log.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 
 namespace ylkaz::ui {
 
@@ -23,6 +24,9 @@ class ModeleGrille : public QAbstractTableModel, private ObservateurGrille {
     Grille_log& grille() { return grille_; }
     static int ligne_grille(const QModelIndex& i) { return i.row() + 1; }
     QModelIndex index_grille(int col, int row) const { return index(row - 1, col); }
+
+    // Whether the operator may edit cells now; every cell may when it is empty.
+    std::function<bool()> edition_permise;
 
   signals:
     void apparenceChangee();

@@ -1,5 +1,6 @@
 #include "programme_qt.h"
 
+#include "clavier_grille.h"
 #include "fenetre_choix_fichier.h"
 #include "fenetre_info.h"
 #include "fenetre_main.h"
@@ -40,6 +41,9 @@ void ProgrammeQt::demarrer() {
                                           chemin(programme_.dossiers.CHEMIN_PROG) / "Image1.jpg");
     choix_ = std::make_unique<FenetreChoixFichier>(programme_.Form_choix_fichier);
     main_ = std::make_unique<FenetreMain>(programme_.Form_main, programme_.bandes);
+    main_->brancher_saisie(programme_.saisie);
+    programme_.editer_cellule = [this] { main_->clavier().editer_cellule_courante(); };
+    minuterie_.sur_tick = [this] { programme_.saisie.Timer1Timer(); };
     dialogues_.enregistrer(Fenetre::info, info_.get());
     dialogues_.enregistrer(Fenetre::choix_fichier, choix_.get());
     dialogues_.enregistrer(Fenetre::main, main_.get());
