@@ -3,6 +3,7 @@
 #include "app/etat.h"
 #include "app/programme.h"
 #include "app/version.h"
+#include "cli/chargement_log.h"
 #include "cli/commandes_export.h"
 #include "log/grille_log.h"
 #include "log/score.h"
@@ -39,25 +40,6 @@ void imprimer_grille(const Grille_log& g, std::ostream& out) {
     }
 }
 
-// Records 1 to the last whole one become rows 1 to N; the entry row follows.
-bool charger_simple(const std::filesystem::path& p, Grille_log& g, std::ostream& err) {
-    const auto contenu = lire_fichier(p);
-    if (!contenu) {
-        err << "ylkaz: impossible de lire " << p.string() << "\n";
-        return false;
-    }
-    const std::size_t n = contenu->size() / TEnreg_QSO::TAILLE;
-    g.Vider_grille();
-    g.set_RowCount(static_cast<int>(n) + 1);
-    for (std::size_t r = 1; r < n; ++r) {
-        const auto* o =
-            reinterpret_cast<const std::uint8_t*>(contenu->data()) + r * TEnreg_QSO::TAILLE;
-        g.enreg_vers_ligne(TEnreg_QSO::depuis_octets(o), static_cast<int>(r));
-    }
-    g.renumeroter();
-    return true;
-}
-
 int cmd_version(Contexte& c) {
     c.out << Version_exe() << "\n";
     return 0;
@@ -71,11 +53,17 @@ bool charger_et_calculer(Contexte& c, const char* commande, Grille_log& g, EtatS
         c.err << "usage : ylkaz [--prog DOSSIER] " << commande << " FICHIER.YL\n";
         return false;
     }
-    if (!charger_simple(chemin(utf8_vers_cp1252(c.args[0])), g, c.err)) return false;
     try {
         ProgrammeSansFenetre p(c.dossier);
         StationRecord station = p.station();
         station.MY_SEXE = station.MY_SEXE == "YL" ? "YL" : "OM";
+        // Loaded as the logger loads it, so that the table ends with its entry row.
+        const auto f = std::filesystem::absolute(chemin(utf8_vers_cp1252(c.args[0])));
+        EmplacementLog emplacement{nom_stocke(f.parent_path()), nom_stocke(f.filename())};
+        Grille_band bandes(g);
+        bandes.initialiser();
+        if (!charger_log_outil(g, bandes, station, emplacement, p.programme().dossiers, c.err))
+            return false;
         Calcul_score(g, station, p.programme().reference, score);
     } catch (const Erreur& e) {
         c.err << "ylkaz: " << cp1252_vers_utf8(e.what()) << "\n";
