@@ -85,6 +85,13 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                                   [this] {
                                       if (compte_rendu) compte_rendu();
                                   }}),
+      Form_infoCR(LiensInfoCR{grille, station, dossiers, emplacement, Form_info, cabrillo,
+                              p.dialogues, p.minuterie, p.horloge,
+                              [this](const std::filesystem::path& f) {
+                                  if (ouvreur) ouvreur->ouvrir(f);
+                              }}),
+      compte_rendu(
+          [this] { SpeedButton_mailClick(station, plateforme.dialogues, plateforme.minuterie); }),
       temps_reel([this] { saisie.SpeedButton_temps_reelClick(); }),
       dossier_programme_(dossier_programme) {
     creation_fichiers = [this] {

@@ -15,6 +15,7 @@
 #include "log/stockage_log.h"
 #include "platform/interfaces.h"
 #include "platform/lecteurs.h"
+#include "platform/ouvreur.h"
 #include "refdata/mise_a_jour_bd.h"
 #include "refdata/reference.h"
 #include "report/form_infocr.h"
@@ -76,6 +77,8 @@ class Programme {
     // Fetches the country file when the country list is prepared without one; left empty,
     // nothing is fetched.
     std::function<void()> telecharger_cty;
+    // The desktop's opener, for the report's attachment; nothing is opened without it.
+    Ouvreur* ouvreur = nullptr;
     // Supplied by other parts of the program; may stay empty.
     std::function<void()> Charge_langue;
     // The UTC offset and the date formats, at the main window's creation.
@@ -139,6 +142,11 @@ class ProgrammeSansFenetre {
         std::vector<std::string> messages;
     };
 
+  public:
+    // Every box the program showed since the settings were loaded, in order.
+    const std::vector<std::string>& messages() const { return muets_.messages; }
+
+  private:
     Muets muets_;
     HorlogeSysteme horloge_;
     MiseAJourAbsente mise_a_jour_;

@@ -2,6 +2,7 @@
 #include "app/form_main.h"
 
 #include "platform/cp1252.h"
+#include "report/form_infocr.h"
 #include "support/banc_programme.h"
 
 #include <gtest/gtest.h>
@@ -174,6 +175,10 @@ TEST_F(Main_, OpenRecomputeHelpAndLanguageReachTheirWork) {
     EXPECT_EQ(b.ecran.ouvertures,
               std::vector<std::string>{b.p.dossiers.CHEMIN_FILES + "|Fichier YL|*.YL"});
     // The report commands come from their own part of the program.
+    // The report e-mail command is there: a station without mail settings is refused.
+    b.ecran.messages.clear();
+    m.SpeedButton_mailClick();
+    EXPECT_EQ(b.ecran.messages, std::vector<std::string>{message_refus_compte_rendu()});
     std::vector<std::string> commandes;
     b.p.creation_fichiers = [&] { commandes.push_back("fichiers"); };
     b.p.compte_rendu = [&] { commandes.push_back("mail"); };
