@@ -3,6 +3,7 @@
 #include "clavier_grille.h"
 #include "fenetre_choix_fichier.h"
 #include "fenetre_info.h"
+#include "fenetre_infocr.h"
 #include "fenetre_main.h"
 #include "platform/fichiers.h"
 
@@ -27,6 +28,7 @@ ProgrammeQt::ProgrammeQt(const std::filesystem::path& dossier, std::unique_ptr<L
     programme_.ouvrir_document = [](const std::filesystem::path& p) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(p.string())));
     };
+    programme_.ouvreur = &ouvreur_;
     qApp->installEventFilter(this);
 }
 
@@ -47,6 +49,8 @@ void ProgrammeQt::demarrer() {
     dialogues_.enregistrer(Fenetre::info, info_.get());
     dialogues_.enregistrer(Fenetre::choix_fichier, choix_.get());
     dialogues_.enregistrer(Fenetre::main, main_.get());
+    infocr_ = std::make_unique<FenetreInfoCR>(programme_.Form_infoCR);
+    dialogues_.enregistrer(Fenetre::infoCR, infocr_.get());
     dialogues_.montrer(Fenetre::info);
 }
 
@@ -72,7 +76,7 @@ void ProgrammeQt::attente(bool montrer) {
 
 bool ProgrammeQt::fenetre_du_programme(const QWidget* w) const {
     return w && ((info_ && w == info_.get()) || (choix_ && w == choix_.get()) ||
-                 (main_ && w == main_.get()));
+                 (main_ && w == main_.get()) || (infocr_ && w == infocr_.get()));
 }
 
 bool ProgrammeQt::eventFilter(QObject* objet, QEvent* e) {
@@ -87,6 +91,7 @@ bool ProgrammeQt::eventFilter(QObject* objet, QEvent* e) {
     if (!retour_de_boite) {
         if (main_ && w == main_.get()) programme_.Form_main.FormActivate();
         if (choix_ && w == choix_.get()) choix_->activer();
+        if (infocr_ && w == infocr_.get()) programme_.Form_infoCR.FormActivate();
     }
     return QObject::eventFilter(objet, e);
 }

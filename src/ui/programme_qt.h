@@ -5,6 +5,7 @@
 #include "dialogues_qt.h"
 #include "minuterie_qt.h"
 #include "platform/connexion.h"
+#include "platform/ouvreur.h"
 #include "refdata/mise_a_jour_web.h"
 
 #include <QObject>
@@ -18,6 +19,7 @@ namespace ylkaz::ui {
 class FenetreInfo;
 class FenetreChoixFichier;
 class FenetreMain;
+class FenetreInfoCR;
 
 class ProgrammeQt : public QObject {
     Q_OBJECT
@@ -36,6 +38,7 @@ class ProgrammeQt : public QObject {
     FenetreInfo& info() { return *info_; }
     FenetreChoixFichier& choix() { return *choix_; }
     FenetreMain& main() { return *main_; }
+    FenetreInfoCR& infocr() { return *infocr_; }
 
     // Ends the program; by default the event loop.
     std::function<void()> terminer;
@@ -60,6 +63,8 @@ class ProgrammeQt : public QObject {
     std::unique_ptr<FenetreInfo> info_;
     std::unique_ptr<FenetreChoixFichier> choix_;
     std::unique_ptr<FenetreMain> main_;
+    std::unique_ptr<FenetreInfoCR> infocr_;
+    OuvreurSysteme ouvreur_;
     std::unique_ptr<QWidget> attente_;
     // The window active last is a box or a file dialog, not one of the program's windows.
     bool boite_active_ = false;
