@@ -90,14 +90,15 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
                               [this](const std::filesystem::path& f) {
                                   if (ouvreur) ouvreur->ouvrir(f);
                               }}),
-      compte_rendu(
-          [this] { SpeedButton_mailClick(station, plateforme.dialogues, plateforme.minuterie); }),
       temps_reel([this] { saisie.SpeedButton_temps_reelClick(); }),
       dossier_programme_(dossier_programme) {
     creation_fichiers = [this] {
         Creation_fichiers(
             {grille, station, champs_cabrillo(Form_info), dossiers, emplacement, reference},
             cabrillo, catalogue, plateforme.dialogues, plateforme.minuterie);
+    };
+    compte_rendu = [this] {
+        SpeedButton_mailClick(station, plateforme.dialogues, plateforme.minuterie);
     };
 }
 

@@ -83,8 +83,8 @@ class Programme {
     std::function<void()> Charge_langue;
     // The UTC offset and the date formats, at the main window's creation.
     std::function<void()> preparer_heure;
-    // The report-files and report e-mail commands of the main window; the report files
-    // by default.
+    // The report-files and report e-mail commands of the main window; by default the
+    // report files and the report form.
     std::function<void()> creation_fichiers;
     std::function<void()> compte_rendu;
     // The real-time button's work, which the naming form's OK runs too.
