@@ -4,6 +4,7 @@
 #include "app/programme.h"
 #include "app/version.h"
 #include "cli/chargement_log.h"
+#include "cli/commande_envoi.h"
 #include "cli/commandes_export.h"
 #include "log/grille_log.h"
 #include "log/score.h"
@@ -216,12 +217,16 @@ int cmd_maj(Contexte& c) {
     return b.membres && b.yl ? 0 : 1;
 }
 
+int cmd_envoi(Contexte& c) {
+    return commande_envoi(c.dossier, c.args, c.out, c.err);
+}
+
 void usage(std::ostream& err) {
     err << "usage : ylkaz [--prog DOSSIER] COMMANDE [ARGUMENTS]\n"
            "commandes : version, liste FICHIER.YL, score FICHIER.YL\n"
            "            pays INDICATIF..., membre INDICATIF..., base INDICATIF...\n"
            "            cabrillo [FICHIER.YL], adif [FICHIER.YL]\n"
-           "            station\n"
+           "            station, envoi [FICHIER.YL]\n"
            "            maj\n";
 }
 
@@ -260,6 +265,8 @@ int executer_commande(const std::vector<std::string>& args, std::ostream& out, s
         {"station", cmd_station},
         // Exit status 0 only when both member files were fetched.
         {"maj", cmd_maj},
+        // Every box shown, the outcome last; 0 only when the server took the message.
+        {"envoi", cmd_envoi},
     };
     const auto it = commandes.find(nom);
     if (it == commandes.end()) {
