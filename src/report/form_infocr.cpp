@@ -7,7 +7,9 @@
 #include "platform/fichiers.h"
 #include "report/syntaxe_email.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 
 namespace ylkaz {
@@ -69,8 +71,8 @@ void Form_infoCR::Edit_AD_DestinataireChange() {
 }
 
 void Form_infoCR::FormActivate() {
-    Lot lot(*this);
     const StationRecord& s = liens_.station;
+    std::optional<Lot> lot(std::in_place, *this);
     liens_.minuterie.arreter();
     montrer_erreur(false);
 
@@ -106,8 +108,11 @@ void Form_infoCR::FormActivate() {
     if (email_valide(adresse)) {
         message_.a = {adresse};
     } else {
+        // The window shows the address and its red label behind the box.
+        lot.reset();
         liens_.dialogues.message(
             cp1252("    L'adresse du destinataire (le correcteur) ne semble pas valide, corrigez"));
+        lot.emplace(*this);
     }
 
     message_.cc = {s.MY_EMAIL};
@@ -122,7 +127,7 @@ void Form_infoCR::FormActivate() {
                                   "73 de " + s.OPERATOR};
     if (memo != Memo1_) {
         Memo1_ = std::move(memo);
-        lot.change();
+        lot->change();
     }
     changer(Panel_objet_, message_.objet);
     message_.corps = Memo1_;
@@ -153,8 +158,15 @@ void Form_infoCR::BitBtn_annulerClick() {
     liens_.dialogues.cacher(Fenetre::infoCR);
 }
 
+// The desktop's opener runs on its own and reports nothing back, so a missing file is
+// told here rather than left as a click that does nothing.
 void Form_infoCR::Image1Click() {
     if (!piece_prevue_ || !liens_.ouvrir_document) return;
+    if (!fichier_present(*piece_prevue_)) {
+        liens_.dialogues.message(cp1252("Impossible d'ouvrir « ") + nom_stocke(*piece_prevue_) +
+                                 cp1252(" » : ") + texte_erreur_systeme(ENOENT));
+        return;
+    }
     try {
         liens_.ouvrir_document(*piece_prevue_);
     } catch (const Erreur& e) {

@@ -29,6 +29,7 @@ class EcranCR : public Dialogues {
     void message(const std::string& texte) override {
         messages.push_back(texte);
         tick_pendant_une_boite = tick_pendant_une_boite || minuterie_.actif();
+        if (pendant_boite) pendant_boite();
     }
     bool question(const std::string& texte) override {
         questions.push_back(texte);
@@ -55,6 +56,8 @@ class EcranCR : public Dialogues {
     std::set<Fenetre> visibles;
     bool tick_pendant_une_boite = false;
     std::function<void(Fenetre)> activer;
+    // Runs while a box is up, as the screen behind it would be painted.
+    std::function<void()> pendant_boite;
 
   private:
     const Minuterie& minuterie_;

@@ -53,6 +53,7 @@ TEST_F(FormInfoCR, ActivationDansLOrdre) {
 
     EXPECT_FALSE(b.minuterie.actif());
     EXPECT_THAT(b.ecran.messages, IsEmpty());
+    // One repaint for the whole activation when no box interrupts it.
     EXPECT_EQ(notices, 1);
     // The Cabrillo file, rewritten from the log as it is now.
     EXPECT_EQ(b.prog.lire("Files/F4ABC.CBR"), b.cabrillo_attendu());
@@ -146,6 +147,24 @@ TEST_F(FormInfoCR, AdresseDuCorrecteurAbsenteOuFausse) {
     }
 }
 
+// The window behind the warning already shows the address read and the red label.
+TEST_F(FormInfoCR, AvertissementDevantLAdresseAffichee) {
+    b.correcteurs("[YL]\r\nAD=correcteur@dizidevi\r\n");
+    std::string adresse_vue;
+    bool label_vu = false;
+    cr.sur_changement = [&] {
+        adresse_vue = cr.Edit_AD_Destinataire();
+        label_vu = cr.Label_erreur_visible();
+    };
+    std::vector<std::string> pendant;
+    b.ecran.pendant_boite = [&] { pendant.push_back(adresse_vue + (label_vu ? " rouge" : "")); };
+    cr.FormActivate();
+    EXPECT_THAT(pendant, ElementsAre("correcteur@dizidevi rouge"));
+    // The rest of the activation reaches the window too.
+    EXPECT_EQ(adresse_vue, "correcteur@dizidevi");
+    EXPECT_EQ(cr.Panel_objet(), "YL_KAZ_F4ABC");
+}
+
 TEST_F(FormInfoCR, SaisieDeLAdresse) {
     b.correcteurs("[YL]\r\nAD=pas une adresse\r\n");
     cr.FormActivate();
@@ -215,6 +234,15 @@ TEST_F(FormInfoCR, IconeDeLaPieceJointe) {
     b.ouvreur.echec = cp1252("Impossible de lancer « xdg-open » : absent");
     cr.Image1Click();
     EXPECT_THAT(b.ecran.messages, ElementsAre(*b.ouvreur.echec));
+
+    // No file to read: said at once, the opener is not asked.
+    b.ecran.messages.clear();
+    std::filesystem::remove(b.fichier_cbr());
+    cr.Image1Click();
+    EXPECT_EQ(b.ouvreur.ouverts.size(), 2u);
+    ASSERT_EQ(b.ecran.messages.size(), 1u);
+    EXPECT_THAT(b.ecran.messages[0], testing::HasSubstr(nom_stocke(b.fichier_cbr())));
+    EXPECT_THAT(b.ecran.messages[0], testing::HasSubstr(texte_erreur_systeme(ENOENT)));
 }
 
 TEST(CommandeCompteRendu, MontreLeFormulaireOuRefuse) {
