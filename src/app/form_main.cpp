@@ -27,6 +27,13 @@ void Form_main::set_Label_score(std::string t) {
     changer(Label_score_, std::move(t));
 }
 
+void Form_main::set_textes(TextesMain t) {
+    if (t == textes_) return;
+    Lot lot(*this);
+    textes_ = std::move(t);
+    lot.change();
+}
+
 void Form_main::FormCreate() {
     liens_.minuterie.arreter();
     appeler(liens_.preparer_heure);

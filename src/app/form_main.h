@@ -6,6 +6,7 @@
 #include "app/fenetre.h"
 #include "log/grille_log.h"
 #include "log/stockage_log.h"
+#include "platform/cp1252.h"
 #include "platform/interfaces.h"
 
 #include <filesystem>
@@ -42,6 +43,37 @@ struct LiensMain {
     std::function<void()> compte_rendu;
 };
 
+// The texts a language replaces: menu captions, tool-button hints, the entry bar's labels
+// and the log table's hint. These are the built-in ones.
+struct TextesMain {
+    std::string Langues1 = "Langues";
+    std::string Franais1 = cp1252("Français");
+    std::string Anglais1 = "Anglais";
+    std::string Espagnol = "Espagnol";
+    std::string Italien1 = "Italien";
+    std::string Allemand = "Allemand";
+    std::string Fichers1 = "Fichiers";
+    std::string Ouvrir1 = "Ouvrir";
+    std::string Accesficheinfos1 = "Acces fiche infos";
+    std::string Logs1 = "Logs";
+    std::string Creation1 = "Creation Cabrillo";
+
+    std::string SpeedButton_retour_info_hint;
+    std::string SpeedButton_ouvrir_hint;
+    std::string SpeedButton_temps_differe_hint;
+    std::string SpeedButton_temps_reel_hint;
+    std::string SpeedButton_calculatrice_hint = "Recalcul complet";
+    std::string SpeedButton_creation_fichiers_hint = cp1252("Création du fichier CR CABRILLO");
+    std::string SpeedButton_mail_hint = "Envoi du compte rendu au correcteur";
+    std::string SpeedButton_help_hint;
+
+    std::string Label_date = "DATE";
+    std::string Label_bande = "Bande";
+    std::string Grille_log_hint = cp1252("ESPACE pour passer d'un champ à l'autre");
+
+    bool operator==(const TextesMain&) const = default;
+};
+
 class Form_main : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{510, 240, 950, 600};
@@ -63,6 +95,9 @@ class Form_main : public FenetreLogique {
     void set_Label_score(std::string texte);
     const std::string& Label_OMYL() const { return Label_OMYL_; }
     Couleur Label_OMYL_couleur() const { return Label_OMYL_couleur_; }
+
+    const TextesMain& textes() const { return textes_; }
+    void set_textes(TextesMain t);
 
     // Gives the log table the focus, column 3 of the current row, with its editor open.
     // Set by the window on screen.
@@ -103,6 +138,7 @@ class Form_main : public FenetreLogique {
     std::string Caption_ = "YL_KAZ";
     std::string Label_nomfichier_, Label_his_continent_, Label_score_ = "Score = ", Label_OMYL_;
     Couleur Label_OMYL_couleur_ = Couleur::noir;
+    TextesMain textes_;
 };
 
 } // namespace ylkaz

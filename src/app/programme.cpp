@@ -2,6 +2,7 @@
 
 #include "app/champs_cabrillo.h"
 #include "app/creation_fichiers.h"
+#include "app/langue.h"
 #include "log/pause_minuterie.h"
 #include "platform/erreur.h"
 
@@ -99,6 +100,11 @@ Programme::Programme(const std::filesystem::path& dossier_programme, Plateforme 
     };
     compte_rendu = [this] {
         SpeedButton_mailClick(station, plateforme.dialogues, plateforme.minuterie);
+    };
+    Charge_langue = [this] {
+        ylkaz::Charge_langue({dossiers, catalogue, Form_main, Form_info, Form_choix_fichier,
+                              Form_infoCR, grille,
+                              [this](const std::string& t) { saisie.set_Label_temps(t); }});
     };
 }
 

@@ -79,8 +79,10 @@ class Programme {
     std::function<void()> telecharger_cty;
     // The desktop's opener, for the report's attachment; nothing is opened without it.
     Ouvreur* ouvreur = nullptr;
-    // Supplied by other parts of the program; may stay empty.
+    // Applies the language of catalogue.LNG (by default the language file's texts into
+    // every window, the title row and the catalogue).
     std::function<void()> Charge_langue;
+    // Supplied by other parts of the program; may stay empty.
     // The UTC offset and the date formats, at the main window's creation.
     std::function<void()> preparer_heure;
     // The report-files and report e-mail commands of the main window; by default the

@@ -40,6 +40,13 @@ void Form_choix_fichier::changer(std::string& champ, std::string texte) {
     lot.change();
 }
 
+void Form_choix_fichier::set_textes(TextesChoix t) {
+    if (t == textes_) return;
+    Lot lot(*this);
+    textes_ = std::move(t);
+    lot.change();
+}
+
 void Form_choix_fichier::set_Edit_chemin(std::string t) {
     changer(Edit_chemin_, std::move(t));
 }

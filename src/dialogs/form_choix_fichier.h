@@ -29,12 +29,25 @@ struct LiensChoix {
     std::function<void()> temps_reel;
 };
 
+// The caption and texts a language replaces; these are the built-in ones.
+struct TextesChoix {
+    std::string Caption = "Nom et emplacement du fichier concours";
+    std::string Label_nom_fichier = "Proposition de nom de fichier";
+    std::string Button_nom_fichier = "Fichier";
+    std::string Button_emplacement = "Emplacement";
+
+    bool operator==(const TextesChoix&) const = default;
+};
+
 class Form_choix_fichier : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
     static constexpr const char* FILTRE = "Fichier YL|*.YL";
 
     explicit Form_choix_fichier(LiensChoix liens);
+
+    const TextesChoix& textes() const { return textes_; }
+    void set_textes(TextesChoix t);
 
     const std::string& Edit_chemin() const { return Edit_chemin_; }
     void set_Edit_chemin(std::string texte);
@@ -58,6 +71,7 @@ class Form_choix_fichier : public FenetreLogique {
 
     LiensChoix liens_;
     std::string Edit_chemin_, Edit_nom_fichier_;
+    TextesChoix textes_;
 };
 
 } // namespace ylkaz

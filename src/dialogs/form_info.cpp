@@ -42,6 +42,13 @@ class Attente {
 Form_info::Form_info(LiensInfo liens)
     : FenetreLogique(GEOMETRIE_DEFAUT), liens_(std::move(liens)), station_(liens_.station) {}
 
+void Form_info::set_textes(TextesInfo t) {
+    if (t == textes_) return;
+    Lot lot(*this);
+    textes_ = std::move(t);
+    lot.change();
+}
+
 void Form_info::signaler(const std::string& texte) {
     liens_.dialogues.message(texte);
 }

@@ -40,6 +40,19 @@ struct LiensInfo {
     std::function<void(bool)> attente;
 };
 
+// The labels a language replaces; these are the built-in ones.
+struct TextesInfo {
+    std::string Label_op = "-";
+    std::string Label_nr_kaz;
+    std::string Label_station = "Station sur l'air";
+    std::string Label_nom = "Nom";
+    std::string Label_ad1 = "Adresse";
+    std::string Label_ad2 = "Adresse";
+    std::string Label_ad3 = "ZIP + Ville";
+
+    bool operator==(const TextesInfo&) const = default;
+};
+
 class Form_info : public FenetreLogique {
   public:
     static constexpr Geometrie GEOMETRIE_DEFAUT{375, 240, 750, 535};
@@ -53,6 +66,9 @@ class Form_info : public FenetreLogique {
     void FormActivate() {}
 
     const std::string& Caption() const { return Caption_; }
+
+    const TextesInfo& textes() const { return textes_; }
+    void set_textes(TextesInfo t);
 
     // Setting a text from code runs the field's change handler, as typing would; setting
     // the text it already holds runs nothing.
@@ -154,6 +170,7 @@ class Form_info : public FenetreLogique {
                 Label_info_Internet_, Label_etat_bases_;
     bool info_internet_visible_ = true;
     bool RadioButton1_ = false, RadioButton2_ = false;
+    TextesInfo textes_;
 };
 
 } // namespace ylkaz

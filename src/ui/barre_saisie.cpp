@@ -28,7 +28,9 @@ BarreDates::BarreDates(Saisie_QSO& saisie, QWidget* parent)
     heure_->setObjectName(QStringLiteral("DateTimePicker_time"));
     heure_->setDisplayFormat(QStringLiteral("HH:mm"));
     heure_->setFont(police_programme(8));
-    ligne->addWidget(etiquette(QStringLiteral("DATE"), this));
+    // The main window puts the language's text there.
+    label_date_ = etiquette(QStringLiteral("DATE"), this);
+    ligne->addWidget(label_date_);
     ligne->addWidget(date_);
     ligne->addWidget(etiquette(QStringLiteral("QTR"), this));
     ligne->addWidget(heure_);

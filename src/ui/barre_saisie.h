@@ -18,6 +18,7 @@ class BarreDates : public QWidget {
     BarreDates(Saisie_QSO& saisie, QWidget* parent = nullptr);
     QDateEdit& DateTimePicker_date() { return *date_; }
     QTimeEdit& DateTimePicker_time() { return *heure_; }
+    QLabel& Label_date() { return *label_date_; }
     // Shows the pickers' values and enabled state.
     void rafraichir();
 
@@ -25,6 +26,7 @@ class BarreDates : public QWidget {
     Saisie_QSO& saisie_;
     QDateEdit* date_;
     QTimeEdit* heure_;
+    QLabel* label_date_;
 };
 
 // SpeedButton_temps_differe, SpeedButton_temps_reel and Label_temps.

@@ -16,7 +16,6 @@ FenetreChoixFichier::FenetreChoixFichier(Form_choix_fichier& logique, QWidget* p
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       logique_(logique) {
     setObjectName(QStringLiteral("Form_choix_fichier"));
-    setWindowTitle(QStringLiteral("Nom et emplacement du fichier concours"));
     setFont(police_programme(8));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192)); // silver
@@ -28,17 +27,17 @@ FenetreChoixFichier::FenetreChoixFichier(Form_choix_fichier& logique, QWidget* p
     auto* l2 = new QLabel(QStringLiteral("ou charger un fichier existant"), this);
     auto* l3 =
         new QLabel(QStringLiteral("mais le nom doit commencer par 'YL_KAZ' obligatoirement"), this);
-    auto* titre_nom = new QLabel(QStringLiteral("Proposition de nom de fichier"), this);
+    // The caption, this label and the two buttons' texts are the language's.
+    titre_nom_ = new QLabel(this);
     nom_ = new QLineEdit(this);
     nom_->setMinimumWidth(320);
-    fichier_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton),
-                               QStringLiteral("Fichier"), this);
+    fichier_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(), this);
     fichier_->setAutoDefault(false);
     ok_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
                           this);
     ok_->setDefault(true);
     ok_->setMinimumSize(90, 30);
-    emplacement_ = new QPushButton(QStringLiteral("Emplacement"), this);
+    emplacement_ = new QPushButton(this);
     emplacement_->setToolTip(QStringLiteral("Modifier le répertoire de sauvegarde"));
     emplacement_->setAutoDefault(false);
     emplacement_->hide();
@@ -52,7 +51,7 @@ FenetreChoixFichier::FenetreChoixFichier(Form_choix_fichier& logique, QWidget* p
     grille->addWidget(l2, 1, 0, 1, 2);
     grille->addWidget(l3, 2, 0, 1, 3);
     grille->setRowMinimumHeight(3, 12);
-    grille->addWidget(titre_nom, 4, 0, 1, 2);
+    grille->addWidget(titre_nom_, 4, 0, 1, 2);
     grille->addWidget(nom_, 5, 0);
     grille->addWidget(fichier_, 5, 1);
     grille->setColumnStretch(0, 1);
@@ -78,6 +77,11 @@ FenetreChoixFichier::~FenetreChoixFichier() {
 }
 
 void FenetreChoixFichier::montrer_logique() {
+    const TextesChoix& t = logique_.textes();
+    setWindowTitle(qs(t.Caption));
+    titre_nom_->setText(qs(t.Label_nom_fichier));
+    fichier_->setText(qs(t.Button_nom_fichier));
+    emplacement_->setText(qs(t.Button_emplacement));
     for (auto [e, t] : {std::pair{nom_, &logique_.Edit_nom_fichier()},
                         std::pair{chemin_, &logique_.Edit_chemin()}}) {
         const QString q = qs(*t);

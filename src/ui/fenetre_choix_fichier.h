@@ -22,6 +22,8 @@ class FenetreChoixFichier : public QDialog {
     QLineEdit& Edit_nom_fichier() { return *nom_; }
     QPushButton& Button_nom_fichier() { return *fichier_; }
     QPushButton& BitBtn_fichier_close() { return *ok_; }
+    QPushButton& Button_emplacement() { return *emplacement_; }
+    QLabel& Label_nom_fichier() { return *titre_nom_; }
 
   public slots:
     void reject() override {}
@@ -36,6 +38,7 @@ class FenetreChoixFichier : public QDialog {
 
     Form_choix_fichier& logique_;
     QLineEdit *nom_, *chemin_;
+    QLabel* titre_nom_;
     QPushButton *fichier_, *ok_, *emplacement_;
 };
 

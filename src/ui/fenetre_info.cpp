@@ -116,9 +116,10 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     // Filled by the handlers and read back on OK, never shown.
     nkaz_ = new QLineEdit(this);
     station_ = new QLineEdit(this);
+    label_nr_kaz_ = etiquette({}, this);
+    label_station_ = etiquette({}, this);
     for (QWidget* cache :
-         std::initializer_list<QWidget*>{nkaz_, station_, etiquette(QStringLiteral("N° KAZ"), this),
-                                         etiquette(QStringLiteral("Station sur l'air"), this),
+         std::initializer_list<QWidget*>{nkaz_, station_, label_nr_kaz_, label_station_,
                                          etiquette(QStringLiteral("(Ex= /P, /M, /MM)"), this)})
         cache->hide();
 
@@ -137,16 +138,19 @@ FenetreInfo::FenetreInfo(Form_info& logique, const std::filesystem::path& image,
     grille->setHorizontalSpacing(10);
     int ligne = 0;
     const auto champ = [&](const QString& texte, QWidget* w, int colonnes = 3) {
-        grille->addWidget(etiquette(texte, this), ligne, 0, Qt::AlignRight);
+        QLabel* l = etiquette(texte, this);
+        grille->addWidget(l, ligne, 0, Qt::AlignRight);
         grille->addWidget(w, ligne, 1, 1, colonnes);
         ++ligne;
+        return l;
     };
-    champ(QStringLiteral("Indicatif"), op_, 1);
+    // The captions of these labels are the language's (montrer_logique).
+    label_op_ = champ({}, op_, 1);
     champ(QStringLiteral("DXCC"), dxcc_, 1);
-    champ(QStringLiteral("Nom"), nom_);
-    champ(QStringLiteral("Adresse"), ad1_);
-    champ(QStringLiteral("Adresse"), ad2_);
-    champ(QStringLiteral("ZIP + Ville"), ad3_);
+    label_nom_ = champ({}, nom_);
+    label_ad1_ = champ({}, ad1_);
+    label_ad2_ = champ({}, ad2_);
+    label_ad3_ = champ({}, ad3_);
     champ(QStringLiteral("Email"), email_);
     grille->addWidget(etiquette(QStringLiteral("SMTP"), this), ligne, 0, Qt::AlignRight);
     grille->addWidget(smtp_, ligne, 1);
@@ -226,6 +230,15 @@ FenetreInfo::~FenetreInfo() {
 
 void FenetreInfo::montrer_logique() {
     setWindowTitle(qs(logique_.Caption()));
+    const TextesInfo& t = logique_.textes();
+    for (auto [l, texte] : {std::pair{label_op_, &t.Label_op},
+                            {label_nr_kaz_, &t.Label_nr_kaz},
+                            {label_station_, &t.Label_station},
+                            {label_nom_, &t.Label_nom},
+                            {label_ad1_, &t.Label_ad1},
+                            {label_ad2_, &t.Label_ad2},
+                            {label_ad3_, &t.Label_ad3}})
+        l->setText(qs(*texte));
     montrer_texte(op_, logique_.Edit_op());
     montrer_texte(nkaz_, logique_.Edit_NKAZ());
     montrer_texte(station_, logique_.Edit_station());

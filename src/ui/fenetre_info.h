@@ -39,6 +39,11 @@ class FenetreInfo : public QWidget {
     QPushButton& Button_annuler() { return *annuler_; }
     QLabel& Label_Date_BD() { return *date_bd_; }
     QLabel& Label_etat_bases() { return *etat_bases_; }
+    QLabel& Label_op() { return *label_op_; }
+    QLabel& Label_nom() { return *label_nom_; }
+    QLabel& Label_ad1() { return *label_ad1_; }
+    QLabel& Label_ad2() { return *label_ad2_; }
+    QLabel& Label_ad3() { return *label_ad3_; }
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -58,6 +63,8 @@ class FenetreInfo : public QWidget {
     QRadioButton *yl_, *om_;
     QPushButton *ok_, *annuler_;
     QLabel *bd_kaz_, *bd_yl_, *date_bd_, *info_internet_, *etat_bases_;
+    QLabel *label_op_, *label_nr_kaz_, *label_station_, *label_nom_, *label_ad1_, *label_ad2_,
+        *label_ad3_;
 };
 
 } // namespace ylkaz::ui

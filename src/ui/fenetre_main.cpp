@@ -67,14 +67,14 @@ FenetreMain::FenetreMain(Form_main& logique, Grille_band& bandes, QWidget* paren
     saisie->addSpacing(12);
     saisie->addWidget(omyl_);
     saisie->addStretch(1);
-    saisie->addWidget(etiquette(QStringLiteral("Bande"), centre));
+    bande_ = etiquette(QString(), centre);
+    saisie->addWidget(bande_);
     bandes_ = new VueBandes(bandes, centre);
     saisie->addWidget(bandes_);
     saisie->addSpacing(12);
     colonne->addLayout(saisie);
 
     vue_ = new VueGrilleLog(*modele_, centre);
-    vue_->setToolTip(QStringLiteral("ESPACE pour passer d'un champ à l'autre"));
     colonne->addWidget(vue_, 1);
     setCentralWidget(centre);
 
@@ -128,24 +128,21 @@ void FenetreMain::creer_barre_outils() {
     };
     bouton1_ = bouton(QStyle::SP_ArrowBack, QStringLiteral("Infos"),
                       QStringLiteral("Retour page infos"), &Form_main::SpeedButton1Click);
-    retour_info_ = bouton(QStyle::SP_FileDialogNewFolder, QStringLiteral("Nouveau"),
-                          QStringLiteral("Nouveau log (retour à la fiche infos)"),
+    // The hints of most buttons are the language's (montrer_logique).
+    retour_info_ = bouton(QStyle::SP_FileDialogNewFolder, QStringLiteral("Nouveau"), {},
                           &Form_main::SpeedButton_retour_infoClick);
-    ouvrir_ = bouton(QStyle::SP_DialogOpenButton, QStringLiteral("Ouvrir"),
-                     QStringLiteral("Ouvrir un fichier log"), &Form_main::SpeedButton_ouvrirClick);
+    ouvrir_ = bouton(QStyle::SP_DialogOpenButton, QStringLiteral("Ouvrir"), {},
+                     &Form_main::SpeedButton_ouvrirClick);
     barre_->addSeparator();
     groupe_temps_ = barre_->addSeparator();
-    calculatrice_ =
-        bouton(QStyle::SP_BrowserReload, QStringLiteral("Recalcul"),
-               QStringLiteral("Recalcul complet"), &Form_main::SpeedButton_calculatriceClick);
-    creation_ = bouton(QStyle::SP_DialogSaveButton, QStringLiteral("Cabrillo"),
-                       QStringLiteral("Création du fichier CR CABRILLO"),
+    calculatrice_ = bouton(QStyle::SP_BrowserReload, QStringLiteral("Recalcul"), {},
+                           &Form_main::SpeedButton_calculatriceClick);
+    creation_ = bouton(QStyle::SP_DialogSaveButton, QStringLiteral("Cabrillo"), {},
                        &Form_main::SpeedButton_creation_fichiersClick);
-    mail_ = bouton(QStyle::SP_CustomBase, QStringLiteral("CR"),
-                   QStringLiteral("Envoi du compte rendu au correcteur"),
-                   &Form_main::SpeedButton_mailClick);
+    mail_ =
+        bouton(QStyle::SP_CustomBase, QStringLiteral("CR"), {}, &Form_main::SpeedButton_mailClick);
     barre_->addSeparator();
-    aide_ = bouton(QStyle::SP_MessageBoxQuestion, QStringLiteral("Aide"), QStringLiteral("Aide"),
+    aide_ = bouton(QStyle::SP_MessageBoxQuestion, QStringLiteral("Aide"), {},
                    &Form_main::SpeedButton_helpClick);
     plus_ = bouton(QStyle::SP_CustomBase, QStringLiteral("A+"),
                    QStringLiteral("Agrandir le texte du log"),
@@ -164,22 +161,21 @@ void FenetreMain::creer_barre_outils() {
 }
 
 void FenetreMain::creer_menus() {
-    QMenu* langues = menuBar()->addMenu(QStringLiteral("Langues"));
-    int n = 0;
-    for (const char* nom : {"Français", "Anglais", "Espagnol", "Italien", "Allemand"}) {
-        const int numero = ++n;
-        QAction* a = langues->addAction(QString::fromUtf8(nom));
+    // Their captions are the language's (montrer_logique).
+    menu_langues_ = menuBar()->addMenu(QString());
+    for (int numero = 1; numero <= 5; ++numero) {
+        QAction* a = menu_langues_->addAction(QString());
         connect(a, &QAction::triggered, this, [this, numero] { logique_.LangueClick(numero); });
         langues_.push_back(a);
     }
-    QMenu* fichiers = menuBar()->addMenu(QStringLiteral("Fichiers"));
-    menu_ouvrir_ = fichiers->addAction(QStringLiteral("Ouvrir"));
+    menu_fichiers_ = menuBar()->addMenu(QString());
+    menu_ouvrir_ = menu_fichiers_->addAction(QString());
     connect(menu_ouvrir_, &QAction::triggered, this,
             [this] { logique_.SpeedButton_ouvrirClick(); });
-    menu_infos_ = fichiers->addAction(QStringLiteral("Acces fiche infos"));
+    menu_infos_ = menu_fichiers_->addAction(QString());
     connect(menu_infos_, &QAction::triggered, this, [this] { logique_.Acces_fiche_infosClick(); });
-    QMenu* logs = menuBar()->addMenu(QStringLiteral("Logs"));
-    menu_cabrillo_ = logs->addAction(QStringLiteral("Creation Cabrillo"));
+    menu_logs_ = menuBar()->addMenu(QString());
+    menu_cabrillo_ = menu_logs_->addAction(QString());
     connect(menu_cabrillo_, &QAction::triggered, this,
             [this] { logique_.SpeedButton_creation_fichiersClick(); });
 }
@@ -193,8 +189,36 @@ void FenetreMain::montrer_logique() {
     QPalette pal = omyl_->palette();
     pal.setColor(QPalette::WindowText, couleur(logique_.Label_OMYL_couleur()));
     omyl_->setPalette(pal);
+    montrer_textes();
     if (logique_.geometrie() != geometrie_de(*this))
         appliquer_geometrie(*this, logique_.geometrie());
+}
+
+void FenetreMain::montrer_textes() {
+    const TextesMain& t = logique_.textes();
+    menu_langues_->setTitle(qs(t.Langues1));
+    const std::string* langues[] = {&t.Franais1, &t.Anglais1, &t.Espagnol, &t.Italien1,
+                                    &t.Allemand};
+    for (std::size_t i = 0; i < langues_.size(); ++i)
+        langues_[i]->setText(qs(*langues[i]));
+    menu_fichiers_->setTitle(qs(t.Fichers1));
+    menu_ouvrir_->setText(qs(t.Ouvrir1));
+    menu_infos_->setText(qs(t.Accesficheinfos1));
+    menu_logs_->setTitle(qs(t.Logs1));
+    menu_cabrillo_->setText(qs(t.Creation1));
+    retour_info_->setToolTip(qs(t.SpeedButton_retour_info_hint));
+    ouvrir_->setToolTip(qs(t.SpeedButton_ouvrir_hint));
+    calculatrice_->setToolTip(qs(t.SpeedButton_calculatrice_hint));
+    creation_->setToolTip(qs(t.SpeedButton_creation_fichiers_hint));
+    mail_->setToolTip(qs(t.SpeedButton_mail_hint));
+    aide_->setToolTip(qs(t.SpeedButton_help_hint));
+    bande_->setText(qs(t.Label_bande));
+    if (temps_) {
+        temps_->SpeedButton_temps_differe().setToolTip(qs(t.SpeedButton_temps_differe_hint));
+        temps_->SpeedButton_temps_reel().setToolTip(qs(t.SpeedButton_temps_reel_hint));
+    }
+    if (dates_) dates_->Label_date().setText(qs(t.Label_date));
+    vue_->setToolTip(qs(t.Grille_log_hint));
 }
 
 // The close box as much as the quit button: the whole program ends.
@@ -224,6 +248,7 @@ void FenetreMain::brancher_saisie(Saisie_QSO& saisie) {
         dates_->rafraichir();
         temps_->rafraichir();
     };
+    montrer_textes();
 }
 
 FenetreMain::~FenetreMain() {

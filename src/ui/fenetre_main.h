@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -54,6 +55,10 @@ class FenetreMain : public QMainWindow {
     QAction& Acces_fiche_infos() { return *menu_infos_; }
     QAction& Creation_Cabrillo() { return *menu_cabrillo_; }
     QAction& Langue(int n) { return *langues_.at(static_cast<std::size_t>(n - 1)); }
+    QMenu& Langues1() { return *menu_langues_; }
+    QMenu& Fichers1() { return *menu_fichiers_; }
+    QMenu& Logs1() { return *menu_logs_; }
+    QLabel& Label_bande() { return *bande_; }
 
     // QSO entry: the table's keys, clicks and popup menu, the pickers and the time-mode
     // buttons. Once, before the window is shown.
@@ -71,6 +76,7 @@ class FenetreMain : public QMainWindow {
     void creer_barre_outils();
     void creer_menus();
     void montrer_logique();
+    void montrer_textes();
 
     Form_main& logique_;
     ModeleGrille* modele_;
@@ -86,6 +92,8 @@ class FenetreMain : public QMainWindow {
     QToolButton *bouton1_, *retour_info_, *ouvrir_, *calculatrice_, *creation_, *mail_, *aide_,
         *plus_, *moins_, *quitter_;
     QAction *menu_ouvrir_, *menu_infos_, *menu_cabrillo_;
+    QMenu *menu_langues_, *menu_fichiers_, *menu_logs_;
+    QLabel* bande_;
     std::vector<QAction*> langues_;
     Saisie_QSO* entree_ = nullptr;
     BarreDates* dates_ = nullptr;

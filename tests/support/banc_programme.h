@@ -82,6 +82,15 @@ inline void references(const DossierTemp& prog) {
     prog.ecrire("Fichiers_BD/BD_YL.csv", "F6YLA;MARIE\r\n");
 }
 
+// The eight language files as the program folder ships them.
+inline void langues_livrees(const std::filesystem::path& prog) {
+    const auto livres = std::filesystem::path(YLKAZ_SOURCE_DATA) / "Lng";
+    std::filesystem::create_directories(prog / "Lng");
+    for (const auto& e : std::filesystem::directory_iterator(livres))
+        std::filesystem::copy_file(e.path(), prog / "Lng" / e.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
 class BancProgramme {
   public:
     explicit BancProgramme(const std::filesystem::path& dossier)

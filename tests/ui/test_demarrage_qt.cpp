@@ -203,6 +203,7 @@ class TestDemarrageQt : public QObject {
 
     void namingFormHasOnlyItsOkButton() {
         QTemporaryDir dossier;
+        test::langues_livrees(dossier.path().toStdString());
         Lance l(dossier);
         FenetreChoixFichier& choix = l.pq.choix();
         QCOMPARE(choix.windowTitle(), QStringLiteral("Nom et emplacement du fichier concours"));

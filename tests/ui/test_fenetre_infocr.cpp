@@ -77,6 +77,7 @@ class TestFenetreInfoCR : public QObject {
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("[YL]\r\nAD=correcteur@dizidevi.example\r\n");
         }
+        test::langues_livrees(dossier.path().toStdString());
         Lance l(dossier);
         FenetreInfoCR& w = l.pq.infocr();
         QVERIFY(!w.isVisible());

@@ -91,6 +91,7 @@ class TestFenetreMain : public QObject {
 
     void toolBarAndMenusHoldEveryCommand() {
         QTemporaryDir dossier;
+        test::langues_livrees(dossier.path().toStdString());
         Lance l(dossier);
         jusqu_au_log(l, "F4ABC");
         FenetreMain& f = l.pq.main();
@@ -109,14 +110,14 @@ class TestFenetreMain : public QObject {
                                      QStringLiteral("Logs")}));
         QCOMPARE(f.Langue(1).text(), QStringLiteral("Français"));
         QCOMPARE(f.Langue(5).text(), QStringLiteral("Allemand"));
-        f.Langue(4).trigger();
-        QCOMPARE(l.pq.programme().catalogue.LNG, 4);
         QCOMPARE(f.Acces_fiche_infos().text(), QStringLiteral("Acces fiche infos"));
         QCOMPARE(f.Creation_Cabrillo().text(), QStringLiteral("Creation Cabrillo"));
         QCOMPARE(f.windowTitle(),
                  QStringLiteral("Dizidevi YL KAZ, V:6.0.0.0     Station : F4ABC     B. >=100W"));
         QCOMPARE(f.Label_nomfichier().text(),
                  QStringLiteral("YL_KAZ_%1@F4ABC").arg(QDate::currentDate().year()));
+        f.Langue(4).trigger();
+        QCOMPARE(l.pq.programme().catalogue.LNG, 4);
     }
 
     void plusPlusThenResetGivesEightPointsAndEighteenPixels() {
