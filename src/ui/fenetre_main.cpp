@@ -128,7 +128,7 @@ void FenetreMain::creer_barre_outils() {
     };
     bouton1_ = bouton(QStyle::SP_ArrowBack, QStringLiteral("Infos"),
                       QStringLiteral("Retour page infos"), &Form_main::SpeedButton1Click);
-    // The hints of most buttons are the language's (montrer_logique).
+    // The hints of most buttons are the language's (montrer_textes).
     retour_info_ = bouton(QStyle::SP_FileDialogNewFolder, QStringLiteral("Nouveau"), {},
                           &Form_main::SpeedButton_retour_infoClick);
     ouvrir_ = bouton(QStyle::SP_DialogOpenButton, QStringLiteral("Ouvrir"), {},
@@ -161,7 +161,7 @@ void FenetreMain::creer_barre_outils() {
 }
 
 void FenetreMain::creer_menus() {
-    // Their captions are the language's (montrer_logique).
+    // Their captions are the language's (montrer_textes).
     menu_langues_ = menuBar()->addMenu(QString());
     for (int numero = 1; numero <= 5; ++numero) {
         QAction* a = menu_langues_->addAction(QString());

@@ -165,6 +165,8 @@ TEST_F(Langue, EveryShippedLanguageFillsEveryTarget) {
 }
 
 TEST_F(Langue, MissingFrenchFileGivesTheDefaultsEverywhere) {
+    ecrire_lng("F_EN_YL_KAZ.ini", "[Grille_LOG]\r\nCells_3=Call\r\n");
+    ecrire_lng("F_F_YL_KAZC.ini", "[Grille_LOG]\r\nCells_3=Indicatif\r\n");
     appliquer(1);
     EXPECT_EQ(titres(), std::vector<std::string>(15, "??"));
     EXPECT_EQ(b.p.Form_main.textes().Grille_log_hint, "??");
@@ -184,6 +186,13 @@ TEST_F(Langue, MissingFrenchFileGivesTheDefaultsEverywhere) {
     EXPECT_EQ(b.p.catalogue.MSg_info_manquante, "             Infos manquantes");
     EXPECT_EQ(b.p.catalogue.Message_MAJ_reussie, "??");
     EXPECT_TRUE(b.ecran.messages.empty()) << "a missing file is not reported";
+
+    appliquer(2);
+    ASSERT_EQ(b.p.grille.cellule(3, 0), "Call");
+    std::filesystem::remove_all(prog / "Lng");
+    appliquer(2);
+    EXPECT_EQ(titres(), std::vector<std::string>(15, "??")) << "nor is a missing folder";
+    EXPECT_TRUE(b.ecran.messages.empty());
 }
 
 // The texts of the language applied before do not survive a language whose file is gone.
@@ -302,13 +311,6 @@ TEST_F(Langue, TheWorkingDirectoryIsNeitherReadNorChanged) {
     std::filesystem::current_path(avant);
     EXPECT_EQ(apres, ailleurs.chemin());
     EXPECT_EQ(b.p.grille.cellule(3, 0), "Indicatif");
-}
-
-TEST_F(Langue, MissingLngFolderGivesTheDefaultsWithoutAReport) {
-    ASSERT_FALSE(std::filesystem::exists(prog / "Lng"));
-    appliquer(2);
-    EXPECT_EQ(titres(), std::vector<std::string>(15, "??"));
-    EXPECT_TRUE(b.ecran.messages.empty());
 }
 
 // Stray bytes cost at most the texts they spoil.
