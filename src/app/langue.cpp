@@ -114,11 +114,13 @@ std::vector<Entree> table() {
                          c.Grille_log.set_cellule(col, 0, std::move(texte));
                      }});
     t.push_back({"Grille_LOG", "Hint", ABSENT, principale(&M::Grille_log_hint)});
-    for (const auto& [cle, champ] : Form_infoCR::CLES_LANGUE)
-        t.push_back({"INFO_CR", cle, Form_infoCR::TEXTE_ABSENT,
+    for (const auto& entree : Form_infoCR::CLES_LANGUE) {
+        const auto champ = entree.second;
+        t.push_back({"INFO_CR", entree.first, Form_infoCR::TEXTE_ABSENT,
                      [champ](const CiblesLangue& c, std::string texte) {
                          remplacer(c.Form_infoCR, champ, std::move(texte));
                      }});
+    }
     const Catalogue defauts;
     t.push_back({"MSG", "Msg_fichier_sauve", defauts.Msg_fichier_sauve,
                  message(&Catalogue::Msg_fichier_sauve)});
